@@ -1,0 +1,6 @@
+#pragma once
+
+struct FormDesign;
+
+// The main window as designed: caption, client area and every control.
+const FormDesign &form1Design();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QtGlobal>
+
+// Window designs are written in twips and points; the screen works in
+// pixels. This is the one place that converts between them, at 96 dpi
+// (15 twips to a pixel).
+namespace design {
+
+constexpr int TwipsPerPixel = 15;
+
+int twipsToPixels(int twips);
+// A font size in points as a pixel size at 96 dpi.
+int pointsToPixels(double points);
+
+// A colour written the way designs give it: 0x00BBGGRR, red in the low byte.
+QColor colorFromBgr(quint32 bgr);
+
+// The Japanese proportional Gothic face the windows are designed in, with
+// the stand-ins Linux desktops have, best first.
+QFont gothicFont(double points, bool bold);
+
+} // namespace design

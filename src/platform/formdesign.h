@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <vector>
+
+// A window design as data: what each control is, where it sits (in twips)
+// and how it looks when the window is created. ControlFactory turns it into
+// widgets.
+
+enum class ControlKind { CommandButton, Label, PictureBox, Line, Timer, Multimedia };
+
+struct FontDesign
+{
+    double points = 0;
+    bool bold = false;
+};
+
+struct ControlDesign
+{
+    ControlKind kind = ControlKind::Label;
+    const char *name = "";
+    QString caption;
+    // Left, Top, Width and Height in twips; a line runs from (left, top) to
+    // (left + width, top + height).
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::optional<FontDesign> font; // none: the window's font
+    bool framed = false;            // single-line border
+    bool centred = false;           // caption centred horizontally
+    std::optional<quint32> backColor; // 0x00BBGGRR; none: the kind's default
+    std::optional<quint32> foreColor;
+    int tabIndex = -1;  // -1: not in the tab order
+    int scaleWidth = 0; // a picture box's user scale; 0: twips
+    int scaleHeight = 0;
+    int interval = 0;   // a timer's interval in milliseconds
+    bool visible = true;
+    QString role; // what the control is for, offered to assistive technology
+};
+
+struct FormDesign
+{
+    const char *name = "";
+    QString caption;
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    std::optional<FontDesign> font; // none: the platform's default font
+    QString iconResource;           // empty: no icon of its own
+    std::vector<ControlDesign> controls;
+};

@@ -1,0 +1,234 @@
+#include "programfixture.h"
+
+#include "platform/formlabel.h"
+#include "platform/picturebox.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct HelpLine
+{
+    int ideographic;
+    int spaces;
+    const char *text; // nullptr: an empty line
+};
+
+// The help text as the window must print it; trailing spaces are part of the text.
+const HelpLine Expected[] = {
+    {0, 0, nullptr},
+    {1, 0, "【Problem】"},
+    {3, 10, "Have you ever heard the ward 「Even those who shoot bad guns will hit it "},
+    {3, 6, "if they shoot a lot」 ?"},
+    {3, 10, "Supposse that a person who has the skill to hit once when shooting a gun "},
+    {3, 6, "10 times shoots a gun."},
+    {8, 0, "To find the probability of hitting at least once by shooting a gun several times ,"},
+    {6, 0, "mathematically subtract the probability of all deriation from 1."},
+    {8, 0, "Please experience the ward「Even those who shoot bad guns will hit it if they"},
+    {6, 0, "shoot a lo"},
+    {8, 0, "Also , compare the theoretical probability obtained mathematically with the "},
+    {6, 0, "probability of the experimental result for the probability of hitting at least once."},
+    {0, 0, nullptr},
+    {1, 0, "【Concept of experiment】"},
+    {7, 2, "The person who hits it once when he shoots a gun 10 times shoots the gun."},
+    {8, 0, "For example , consider the case of firing 20 guns per experiment."},
+    {8, 0, "If you hit at least once out of 20 times , it will be 「success」, otherwise"},
+    {6, 0, "it will be 「failure」."},
+    {8, 0, "Experiment several times and find the probability of hitting at least once "},
+    {6, 0, "(number of successes / number of experiments)"},
+    {0, 0, nullptr},
+    {1, 0, "【Operation method】"},
+    {5, 0, "■Compare the theoretical numbers with the numbers from the experimental results."},
+    {8, 0, "In the gun firing count setting window , enter the number of shots of the gun"},
+    {4, 4, "in one experiment as an integer and click the [OK] button."},
+    {8, 0, "If you wznt to experiment manually , click the [Firing] button."},
+    {8, 0, "If you want to experiment automatically , clic the [AutoStart] button."},
+    {8, 0, "Click the [AutoStop] button to stop the automatic firing of the gun."},
+    {8, 0, "You can restart the experiment from the beginning by clicking the [Init] button."},
+};
+
+PictureBox &helpText(ProgramFixture &program)
+{
+    return program.form2().control<PictureBox>("Picture1");
+}
+
+void openHelp(ProgramFixture &program)
+{
+    program.click("Command6");
+}
+
+void closeHelp(ProgramFixture &program, const QString &n = QStringLiteral("20"))
+{
+    program.dialogs.answer(n);
+    program.form2().control<QPushButton>("Command1").click();
+    ProgramFixture::settle();
+}
+
+} // namespace
+
+class TestHelpWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void window()
+    {
+        ProgramFixture program;
+        program.start();
+        openHelp(program);
+        FormWindow *window = program.form2().window();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral(" Even those who shoot bad guns \uFF3FHelp\uFF08Question and "
+                                "Operation method\uFF09   Orvane 6.2022"));
+        QCOMPARE(window->size(), QSize(617, 503));
+        auto &close = program.form2().control<QPushButton>("Command1");
+        QCOMPARE(close.text(), QStringLiteral("Close"));
+        QCOMPARE(close.geometry(), QRect(560, 0, 49, 25));
+        QCOMPARE(window->focusWidget(), &close);
+        PictureBox &text = helpText(program);
+        QCOMPARE(text.geometry(), QRect(8, 32, 601, 465));
+        QCOMPARE(text.geometry().right() + 1, close.geometry().right() + 1); // edges line up
+        QCOMPARE(text.palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(text.font().pixelSize(), 15);
+        auto *line = window->findChild<QFrame *>(QStringLiteral("Line1"));
+        QVERIFY(line);
+        QCOMPARE(line->geometry(), QRect(8, 24, 601, 1));
+    }
+
+    void printsTheTextExactly()
+    {
+        ProgramFixture program;
+        program.start();
+        openHelp(program);
+        const QStringList lines = helpText(program).printedLines();
+        QCOMPARE(lines.size(), 29);
+        for (int i = 0; i < 29; ++i) {
+            const HelpLine &e = Expected[i];
+            const QString &line = lines[i];
+            if (!e.text) {
+                QVERIFY2(line.isEmpty(), qPrintable(QStringLiteral("line %1").arg(i + 1)));
+                continue;
+            }
+            int k = 0;
+            while (k < line.size() && line[k] == QChar(0x3000))
+                ++k;
+            QCOMPARE(k, e.ideographic);
+            int spaces = 0;
+            while (k < line.size() && line[k] == u' ') {
+                ++k;
+                ++spaces;
+            }
+            QCOMPARE(spaces, e.spaces);
+            QCOMPARE(line.mid(k), QString::fromUtf8(e.text));
+        }
+        // Everything printed stands inside the area, the last line's
+        // descenders included.
+        const PictureBox &area = helpText(program);
+        const QFontMetrics metrics(area.font());
+        QCOMPARE(area.printPosition(), 29 * area.lineHeight());
+        QVERIFY(28 * area.lineHeight() + metrics.height() <= area.canvas().height());
+        QVERIFY(area.lineHeight() >= metrics.ascent() + 1);
+    }
+
+    void helpCloseHelpPrintsOnceFromTheTop()
+    {
+        ProgramFixture program;
+        program.start();
+        openHelp(program);
+        const QImage first = helpText(program).canvas();
+        closeHelp(program);
+        openHelp(program);
+        QCOMPARE(helpText(program).printedLines().size(), 29);
+        QCOMPARE(helpText(program).canvas(), first);
+    }
+
+    void helpPlaysItsCueAndSwapsTheWindows()
+    {
+        ProgramFixture program;
+        program.start();
+        openHelp(program);
+        QVERIFY(!program.form1().isLoaded());
+        QVERIFY(program.form2().isLoaded());
+        QCOMPARE(int(program.sound.played.size()), 1);
+        QCOMPARE(program.sound.played.back(), QUrl(QStringLiteral("qrc:/cues/pinpon.wav")));
+        QCOMPARE(program.runtime.loadedCount(), 1);
+        closeHelp(program, QStringLiteral("7"));
+        QVERIFY(program.form1().isLoaded());
+        QVERIFY(!program.form2().isLoaded());
+        QCOMPARE(program.runtime.loadedCount(), 1);
+        QCOMPARE(int(program.sound.played.size()), 1); // Close plays nothing
+        QCOMPARE(program.state().ShotsPerExperiment, 7);
+        QCOMPARE(program.dialogs.prompts.back().defaultText, QStringLiteral("20"));
+        QCOMPARE(program.programEnd.ends, 0);
+    }
+
+    void manyRoundTripsLeaveNothingBehind()
+    {
+        ProgramFixture program;
+        program.start(QStringLiteral("5"));
+        int widgetsAfterFirstRound = -1;
+        int topLevelsAfterFirstRound = -1;
+        for (int round = 0; round < 200; ++round) {
+            for (int shot = 0; shot < program.state().ShotsPerExperiment + 2; ++shot) {
+                program.scripted.pushShot(shot % 2 ? 10 : 100);
+                program.click("Command1");
+            }
+            QVERIFY(program.state().experimentsJudged() > 0);
+            openHelp(program);
+            closeHelp(program, QString::number(5 + round % 46));
+            if (round == 0) {
+                widgetsAfterFirstRound = int(QApplication::allWidgets().size());
+                topLevelsAfterFirstRound = int(QApplication::topLevelWidgets().size());
+            }
+        }
+        const ExperimentState &state = program.state();
+        QCOMPARE(state.Hits, 0);
+        QCOMPARE(state.ShotIndex, 0);
+        QCOMPARE(state.Successes, qint64(0));
+        QCOMPARE(state.Failures, qint64(0));
+        float expected = 1;
+        for (int i = 0; i < state.ShotsPerExperiment; ++i)
+            expected = float(double(expected) * 0.9);
+        QCOMPARE(state.MissProbability, expected); // rebuilt from 1, not accumulated
+        for (const char *label : {"Label2", "Label4", "Label5", "Label9", "Label11", "Label13"})
+            QCOMPARE(program.caption(label), QString());
+        QVERIFY(!program.caption("Label15").isEmpty());
+        QCOMPARE(program.form1().control<FormLabel>("Label9").foreColor(), QColor(Qt::black));
+
+        QCOMPARE(int(QApplication::topLevelWidgets().size()), topLevelsAfterFirstRound);
+        QCOMPARE(int(QApplication::allWidgets().size()), widgetsAfterFirstRound);
+
+        // Only the fresh ring on the plot.
+        ProgramFixture reference;
+        reference.start(QStringLiteral("5"));
+        QCOMPARE(program.plot().canvas(), reference.plot().canvas());
+        QCOMPARE(program.programEnd.ends, 0);
+    }
+
+    void closingTheHelpWindowThroughItsFrameEnds()
+    {
+        ProgramFixture program;
+        program.start();
+        openHelp(program);
+        program.form2().window()->close();
+        QCOMPARE(program.programEnd.ends, 1);
+        QVERIFY(!program.form1().isLoaded());
+        QVERIFY(program.dialogs.messages.empty());
+    }
+
+    void closingTheMainWindowThroughItsFrameEndsWithoutTheMessage()
+    {
+        ProgramFixture program;
+        program.start();
+        program.form1().window()->close();
+        QCOMPARE(program.programEnd.ends, 1);
+        QVERIFY(program.dialogs.messages.empty());
+        QVERIFY(program.sound.played.empty());
+    }
+};
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"

@@ -1,0 +1,186 @@
+#include "programfixture.h"
+
+#include "platform/formlabel.h"
+#include "platform/mcicontrol.h"
+#include "platform/picturebox.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class TestMainWindowLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The design of the main window, in pixels at 96 dpi (15 twips each),
+    // font sizes in pixels (points * 4 / 3).
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<int>("fontPixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("framed");
+        QTest::addColumn<QColor>("background"); // invalid: the default
+
+        const QColor white(255, 255, 255);
+        const QColor none;
+        // Buttons
+        QTest::newRow("Command4 Exit") << "Command4" << "Exit" << QRect(0, 0, 49, 25) << 13 << false << false << none;
+        QTest::newRow("Command6 Help") << "Command6" << "Help" << QRect(448, 0, 49, 25) << 13 << false << false << none;
+        QTest::newRow("Command5 Init") << "Command5" << "Init" << QRect(496, 0, 49, 25) << 13 << false << false << none;
+        QTest::newRow("Command2 AutoStart") << "Command2" << "AutoStart" << QRect(40, 544, 97, 33) << 15 << true << false << none;
+        QTest::newRow("Command1 Firing") << "Command1" << "Firing" << QRect(160, 552, 129, 49) << 24 << true << false << none;
+        QTest::newRow("Command3 AutoStop") << "Command3" << "AutoStop" << QRect(40, 576, 97, 33) << 15 << true << false << none;
+        // Labels
+        QTest::newRow("Label7 title") << "Label7" << "Even those who shoot bad guns will hit it" << QRect(48, 0, 401, 25) << 19 << true << true << QColor(255, 192, 255);
+        QTest::newRow("Label8 subtitle") << "Label8" << "A person who hits the gun skill once in 10 times shoots the gun" << QRect(56, 424, 441, 17) << 16 << false << false << none;
+        QTest::newRow("Label1") << "Label1" << "Number of hits" << QRect(32, 448, 121, 25) << 15 << true << true << white;
+        QTest::newRow("Label2") << "Label2" << "" << QRect(152, 448, 49, 25) << 19 << true << true << white;
+        QTest::newRow("Label3") << "Label3" << "Number of shots" << QRect(216, 448, 137, 25) << 15 << true << true << white;
+        QTest::newRow("Label4") << "Label4" << "" << QRect(352, 448, 49, 25) << 19 << true << true << white;
+        QTest::newRow("Label9") << "Label9" << "" << QRect(416, 448, 97, 25) << 19 << true << true << white;
+        QTest::newRow("Label12") << "Label12" << "Number of successes" << QRect(32, 480, 169, 25) << 15 << true << true << white;
+        QTest::newRow("Label13") << "Label13" << "" << QRect(200, 480, 73, 25) << 19 << true << true << white;
+        QTest::newRow("Label6") << "Label6" << "Success rate" << QRect(280, 496, 113, 25) << 15 << true << true << white;
+        QTest::newRow("Label5") << "Label5" << "" << QRect(392, 496, 121, 25) << 19 << true << true << white;
+        QTest::newRow("Label10") << "Label10" << "Number of experiments" << QRect(32, 512, 185, 25) << 15 << true << true << white;
+        QTest::newRow("Label11") << "Label11" << "" << QRect(216, 512, 65, 25) << 19 << true << true << white;
+        QTest::newRow("Label14") << "Label14" << "Mathematical probability of hitting at least once" << QRect(312, 528, 209, 41) << 15 << true << true << white;
+        QTest::newRow("Label15") << "Label15" << "" << QRect(328, 568, 177, 25) << 19 << true << true << white;
+        // The plot
+        QTest::newRow("Picture1") << "Picture1" << "" << QRect(72, 40, 401, 377) << 12 << false << false << none;
+    }
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+        QFETCH(int, fontPixels);
+        QFETCH(bool, bold);
+        QFETCH(bool, framed);
+        QFETCH(QColor, background);
+
+        ProgramFixture program;
+        program.form1().Show(); // loaded, Activate not yet run
+        auto *widget = program.form1().window()->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(widget->font().pixelSize(), fontPixels);
+        QCOMPARE(widget->font().bold(), bold);
+        QVERIFY(widget->font().families().contains(QStringLiteral("ＭＳ Ｐゴシック")));
+        QVERIFY(widget->font().families().contains(QStringLiteral("IPAPGothic")));
+        QVERIFY(widget->isVisible());
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QCOMPARE(button->text(), caption);
+            QVERIFY(button->isEnabled());
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+            return;
+        }
+        if (auto *label = dynamic_cast<FormLabel *>(widget)) {
+            QCOMPARE(label->caption(), caption);
+            QVERIFY(label->alignment() & Qt::AlignHCenter);
+            QVERIFY(label->wordWrap());
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->frameShape() == QFrame::Box, framed);
+            if (framed)
+                QCOMPARE(label->lineWidth(), 1);
+            if (background.isValid())
+                QCOMPARE(label->palette().color(QPalette::Window), background);
+            if (name == u"Label2" || name == u"Label7")
+                QCOMPARE(label->foreColor(), QColor(Qt::black));
+            return;
+        }
+        auto *picture = dynamic_cast<PictureBox *>(widget);
+        QVERIFY(picture);
+        QCOMPARE(picture->contentsRect().size(), QSize(397, 373)); // the inner area
+        QCOMPARE(picture->canvas().size(), QSize(397, 373));
+    }
+
+    void window()
+    {
+        ProgramFixture program;
+        program.form1().Show();
+        FormWindow *window = program.form1().window();
+        QCOMPARE(window->size(), QSize(547, 620));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("Even those who shoot bad guns will hit it if they shoot a lot"
+                                "           Orvane 6.2022"));
+        QVERIFY(!window->windowIcon().isNull());
+        QCOMPARE(window->windowIcon().availableSizes().value(0), QSize(32, 32));
+        QCOMPARE(window->font().pixelSize(), 11);
+    }
+
+    void invisibleControls()
+    {
+        ProgramFixture program;
+        program.form1().Show();
+        auto &player = program.form1().control<MciControl>("MMControl1");
+        QVERIFY(!player.isVisible());
+        QCOMPARE(player.geometry(), QRect(120, 24, 244, 22));
+        auto &timer = program.form1().control<QTimer>("Timer1");
+        QCOMPARE(timer.interval(), 100);
+        QCOMPARE(timer.timerType(), Qt::PreciseTimer);
+        QVERIFY(!timer.isActive());
+        auto *line = program.form1().window()->findChild<QFrame *>(QStringLiteral("Line1"));
+        QVERIFY(line);
+        QCOMPARE(line->geometry(), QRect(0, 24, 545, 1));
+    }
+
+    void tabOrderStartsAtThePlot()
+    {
+        ProgramFixture program;
+        program.form1().Show();
+        FormWindow *window = program.form1().window();
+        QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("Picture1"));
+        QStringList chain;
+        QWidget *w = window->focusWidget();
+        for (int i = 0; i < 7; ++i, w = w->nextInFocusChain()) {
+            while (w->focusPolicy() != Qt::StrongFocus)
+                w = w->nextInFocusChain();
+            chain << w->objectName();
+        }
+        QCOMPARE(chain, (QStringList{"Picture1", "Command1", "Command2", "Command3", "Command4",
+                                     "Command5", "Command6"}));
+    }
+
+    // The plot's user scale: (0, 0) is the top-left inner corner, (250, 250)
+    // the middle, and the farthest shot stays inside.
+    void plotScale_data()
+    {
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::newRow("origin") << QPointF(0, 0) << QPoint(0, 0);
+        QTest::newRow("centre") << QPointF(250, 250) << QPoint(198, 186);
+        QTest::newRow("last inner pixel") << QPointF(499.9, 499.9) << QPoint(396, 372);
+        QTest::newRow("farthest shot left") << QPointF(50, 250) << QPoint(39, 186);
+    }
+    void plotScale()
+    {
+        QFETCH(QPointF, point);
+        QFETCH(QPoint, pixel);
+        ProgramFixture program;
+        program.form1().Show();
+        PictureBox &plot = program.plot();
+        const QRgb before = plot.canvas().pixel(pixel);
+        plot.PSet(float(point.x()), float(point.y()));
+        QCOMPARE(plot.canvas().pixel(pixel), qRgb(0, 0, 0));
+        QVERIFY(before != qRgb(0, 0, 0));
+    }
+
+    void drawingSurvivesBeingCovered()
+    {
+        ProgramFixture program;
+        program.start();
+        const QImage before = program.plot().grab().toImage();
+        program.form1().window()->hide();
+        program.form1().window()->show();
+        ProgramFixture::settle();
+        QCOMPARE(program.plot().grab().toImage(), before);
+    }
+};
+
+QTEST_MAIN(TestMainWindowLayout)
+#include "tst_mainwindowlayout.moc"

@@ -1,0 +1,168 @@
+#include "fakes.h"
+
+#include "platform/form.h"
+#include "platform/formruntime.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+FormDesign smallDesign(const char *name)
+{
+    FormDesign d;
+    d.name = name;
+    d.caption = QString::fromLatin1(name);
+    d.clientWidth = 1500;
+    d.clientHeight = 750;
+    ControlDesign button;
+    button.kind = ControlKind::CommandButton;
+    button.name = "Command1";
+    button.caption = QStringLiteral("Go");
+    button.width = 735;
+    button.height = 375;
+    button.tabIndex = 0;
+    d.controls.push_back(button);
+    return d;
+}
+
+// Records its events; its button unloads it and shows the other form.
+class LoggingForm final : public Form
+{
+public:
+    LoggingForm(FormRuntime &runtime, const FormDesign &design, QStringList &log)
+        : Form(runtime, design), log_(log), name_(QString::fromLatin1(design.name))
+    {
+    }
+    Form *other = nullptr;
+
+protected:
+    void Load() override { log_ << name_ + ".Load"; }
+    void Activate() override { log_ << name_ + ".Activate"; }
+    void connectEvents() override
+    {
+        onClick("Command1", [this] {
+            Unload();
+            log_ << name_ + ".after unload"; // the handler carries on
+            if (other)
+                other->Show();
+        });
+    }
+
+private:
+    QStringList &log_;
+    QString name_;
+};
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestFormRuntime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadThenActivateAfterTheHandler()
+    {
+        RecordingEnd end;
+        FormRuntime runtime(end);
+        QStringList log;
+        const FormDesign design = smallDesign("A");
+        LoggingForm form(runtime, design, log);
+        form.Show();
+        QCOMPARE(log, QStringList{"A.Load"}); // Activate waits for the event loop
+        settle();
+        QCOMPARE(log, (QStringList{"A.Load", "A.Activate"}));
+        form.Show(); // already the active form
+        settle();
+        QCOMPARE(log.size(), 2);
+    }
+
+    void unloadAndShowAgainMakesAFreshWindow()
+    {
+        RecordingEnd end;
+        FormRuntime runtime(end);
+        QStringList log;
+        const FormDesign a = smallDesign("A");
+        const FormDesign b = smallDesign("B");
+        LoggingForm formA(runtime, a, log);
+        LoggingForm formB(runtime, b, log);
+        formA.other = &formB;
+        formB.other = &formA;
+        formA.Show();
+        settle();
+        QPointer<QWidget> firstWindow = formA.window();
+        formA.control<QPushButton>("Command1").setText(QStringLiteral("changed"));
+
+        formA.control<QPushButton>("Command1").click();
+        QVERIFY(!formA.isLoaded());
+        QVERIFY(formB.isLoaded());
+        QCOMPARE(runtime.loadedCount(), 1);
+        settle();
+        QVERIFY(firstWindow.isNull()); // destroyed once the handler was done
+
+        formB.control<QPushButton>("Command1").click();
+        settle();
+        QCOMPARE(formA.control<QPushButton>("Command1").text(), QStringLiteral("Go"));
+        QCOMPARE(log, (QStringList{"A.Load", "A.Activate", "A.after unload", "B.Load",
+                                   "B.Activate", "B.after unload", "A.Load", "A.Activate"}));
+        QCOMPARE(end.ends, 0);
+    }
+
+    void closingTheLastWindowEndsTheProgram()
+    {
+        RecordingEnd end;
+        FormRuntime runtime(end);
+        QStringList log;
+        const FormDesign design = smallDesign("A");
+        LoggingForm form(runtime, design, log);
+        form.Show();
+        settle();
+        form.window()->close();
+        QVERIFY(!form.isLoaded());
+        QCOMPARE(end.ends, 1);
+        QVERIFY(runtime.isEnding());
+        form.Show(); // nothing loads once the program is ending
+        QVERIFY(!form.isLoaded());
+    }
+
+    void endUnloadsEveryFormAndSilencesEvents()
+    {
+        RecordingEnd end;
+        FormRuntime runtime(end);
+        QStringList log;
+        const FormDesign design = smallDesign("A");
+        LoggingForm form(runtime, design, log);
+        form.Show();
+        runtime.End(); // before the queued Activate runs
+        settle();
+        QCOMPARE(log, QStringList{"A.Load"});
+        QVERIFY(!form.isLoaded());
+        QCOMPARE(end.ends, 1);
+        runtime.End();
+        QCOMPARE(end.ends, 1);
+    }
+
+    void mousePointer()
+    {
+        RecordingEnd end;
+        FormRuntime runtime(end);
+        QStringList log;
+        const FormDesign design = smallDesign("A");
+        LoggingForm form(runtime, design, log);
+        form.Show();
+        form.setMousePointer(11);
+        QCOMPARE(form.window()->cursor().shape(), Qt::WaitCursor);
+        form.setMousePointer(1);
+        QCOMPARE(form.window()->cursor().shape(), Qt::ArrowCursor);
+    }
+};
+
+QTEST_MAIN(TestFormRuntime)
+#include "tst_formruntime.moc"

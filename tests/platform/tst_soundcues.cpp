@@ -1,0 +1,116 @@
+#include "fakes.h"
+
+#include "platform/mcicontrol.h"
+#include "platform/playcue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSoundCues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void playCueSendsTheCommandSequence_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("full cue stops and closes first")
+            << "pinpon.wav" << int(CueKind::Full)
+            << QStringList{"command Stop", "command Close", "file pinpon.wav", "command Open",
+                           "command Sound"};
+        QTest::newRow("short cue only closes, in lower case")
+            << "Chimes.wav" << int(CueKind::Short)
+            << QStringList{"command close", "file Chimes.wav", "command Open", "command Sound"};
+    }
+    void playCueSendsTheCommandSequence()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, kind);
+        QFETCH(QStringList, expected);
+        RecordingMultimedia control;
+        PlayCue(control, file, CueKind(kind));
+        QCOMPARE(control.log, expected);
+    }
+
+    void builtInCuesPlayWhenTheWorkingDirectoryHasNone_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("pinpon") << "pinpon.wav";
+        QTest::newRow("endpinpon") << "endpinpon.wav";
+        QTest::newRow("success chime") << "Chimes.wav";
+        QTest::newRow("failure chime") << "Chimes2.wav";
+    }
+    void builtInCuesPlayWhenTheWorkingDirectoryHasNone()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir empty;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(empty.path());
+        RecordingSound sound;
+        MciControl control(nullptr, sound);
+        PlayCue(control, file, CueKind::Full);
+        QDir::setCurrent(before);
+        QCOMPARE(int(sound.played.size()), 1);
+        QCOMPARE(sound.played.front(), QUrl(QStringLiteral("qrc:/cues/") + file));
+        QVERIFY(QFile::exists(QStringLiteral(":/cues/") + file));
+    }
+
+    void aWavInTheWorkingDirectoryTakesPrecedence()
+    {
+        QTemporaryDir dir;
+        QFile own(dir.filePath(QStringLiteral("Chimes.wav")));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write("RIFF");
+        own.close();
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        RecordingSound sound;
+        MciControl control(nullptr, sound);
+        PlayCue(control, QStringLiteral("Chimes.wav"), CueKind::Short);
+        QDir::setCurrent(before);
+        QCOMPARE(int(sound.played.size()), 1);
+        QCOMPARE(sound.played.front(), QUrl::fromLocalFile(own.fileName()));
+    }
+
+    void commandWordsIgnoreCase()
+    {
+        RecordingSound sound;
+        MciControl control(nullptr, sound);
+        control.setFileName(QStringLiteral("pinpon.wav"));
+        control.setCommand(QStringLiteral("OPEN"));
+        control.setCommand(QStringLiteral("sOuNd"));
+        control.setCommand(QStringLiteral("STOP"));
+        QCOMPARE(int(sound.played.size()), 1);
+        QCOMPARE(sound.stops, 1);
+    }
+
+    void missingFilesAndStrayCommandsAreSilent()
+    {
+        RecordingSound sound;
+        MciControl control(nullptr, sound);
+        control.setCommand(QStringLiteral("Sound")); // nothing open yet
+        control.setFileName(QStringLiteral("no-such-cue.wav"));
+        control.setCommand(QStringLiteral("Open"));
+        control.setCommand(QStringLiteral("Sound"));
+        control.setCommand(QStringLiteral("Rewind")); // not a command it knows
+        QVERIFY(sound.played.empty());
+    }
+
+    void closeForgetsTheOpenedCue()
+    {
+        RecordingSound sound;
+        MciControl control(nullptr, sound);
+        control.setFileName(QStringLiteral("pinpon.wav"));
+        control.setCommand(QStringLiteral("Open"));
+        control.setCommand(QStringLiteral("close"));
+        control.setCommand(QStringLiteral("Sound"));
+        QVERIFY(sound.played.empty());
+    }
+};
+
+QTEST_MAIN(TestSoundCues)
+#include "tst_soundcues.moc"

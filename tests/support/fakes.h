@@ -1,0 +1,140 @@
+#pragma once
+
+// Stand-ins for the program's side effects: scripted randomness, a fixed
+// clock, dialogs answered from a script, and recorders for labels, plots,
+// sound and the end of the program.
+
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/programend.h"
+#include "platform/randomsource.h"
+#include "platform/soundplayer.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <vector>
+
+// Rnd returns the scripted values in turn, then repeats the last one.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    ScriptedRandom() = default;
+    explicit ScriptedRandom(std::initializer_list<float> values) : values_(values) {}
+    void push(float value) { values_.push_back(value); }
+    // One shot's two draws: the distance and the direction.
+    void pushShot(int distance, float direction = 0.25f);
+
+    void Randomize(float seed) override { seeds.push_back(seed); }
+    float Rnd() override;
+
+    std::vector<float> seeds;
+    int draws = 0;
+
+private:
+    std::deque<float> values_;
+    float last_ = 0.5f;
+};
+
+class FixedClock final : public Clock
+{
+public:
+    float Timer() override { return seconds; }
+    float seconds = 43200.5f;
+};
+
+// InputBox answers from the script; an exhausted script answers Cancel.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    struct Prompt
+    {
+        QString prompt, title, defaultText;
+    };
+    struct Message
+    {
+        QString prompt;
+        int buttons;
+        QString title;
+    };
+
+    void answer(const QString &text) { answers_.push_back(text); }
+    void answer(std::initializer_list<QString> texts);
+
+    QString InputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
+    int MsgBox(const QString &prompt, int buttons, const QString &title) override;
+
+    std::vector<Prompt> prompts;
+    std::vector<Message> messages;
+
+private:
+    std::deque<QString> answers_;
+};
+
+class RecordingEnd final : public ProgramEnd
+{
+public:
+    void End() override { ++ends; }
+    int ends = 0;
+};
+
+class RecordingSound final : public SoundPlayer
+{
+public:
+    void play(const QUrl &source) override { played.push_back(source); }
+    void stop() override { ++stops; }
+    std::vector<QUrl> played;
+    int stops = 0;
+};
+
+class FakeLabel final : public LabelControl
+{
+public:
+    void setCaption(const QString &caption) override { text = caption; ++writes; }
+    QString caption() const override { return text; }
+    void setForeColor(const QColor &colour) override { foreColor = colour; }
+    QString text;
+    QColor foreColor;
+    int writes = 0;
+};
+
+class RecordingPlot final : public PlotSurface
+{
+public:
+    struct Mark
+    {
+        QPointF centre;
+        float radius;
+        QColor colour;
+    };
+    void Cls() override { ++clears; points.clear(); marks.clear(); }
+    void PSet(float x, float y) override { points.emplace_back(x, y); }
+    void Circle(float x, float y, float radius, const QColor &colour) override
+    {
+        marks.push_back({QPointF(x, y), radius, colour});
+    }
+    int clears = 0;
+    std::vector<QPointF> points;
+    std::vector<Mark> marks;
+};
+
+// Counts but keeps nothing: for long runs.
+class NullPlot final : public PlotSurface
+{
+public:
+    void Cls() override {}
+    void PSet(float, float) override {}
+    void Circle(float, float, float, const QColor &) override {}
+};
+
+class RecordingMultimedia final : public MultimediaControl
+{
+public:
+    void setCommand(const QString &command) override { log << QStringLiteral("command ") + command; }
+    void setFileName(const QString &fileName) override { log << QStringLiteral("file ") + fileName; }
+    QStringList log;
+};

@@ -143,8 +143,7 @@ void ExperimentOperations::showTally()
 void ExperimentOperations::DrawTarget()
 {
     const TargetRing &ring = targetRing();
-    for (const QPointF &point : ring.points)
-        controls_.Picture1.PSet(float(point.x()), float(point.y()));
+    controls_.Picture1.PSetPoints(ring.points);
     state_.LoopValue = ring.finalLoopValue;
 }
 

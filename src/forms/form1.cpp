@@ -17,14 +17,7 @@ Form1::Form1(FormRuntime &runtime, const MainWindowServices &services)
 
 ExperimentOperations Form1::operations()
 {
-    const ExperimentControls controls{
-        control<FormLabel>("Label2"),  control<FormLabel>("Label4"),
-        control<FormLabel>("Label5"),  control<FormLabel>("Label9"),
-        control<FormLabel>("Label11"), control<FormLabel>("Label13"),
-        control<FormLabel>("Label15"), control<PictureBox>("Picture1"),
-        control<MciControl>("MMControl1"),
-    };
-    return ExperimentOperations(state_, controls,
+    return ExperimentOperations(state_, *controls_,
                                 {services_.random, services_.clock, services_.dialogs, runtime()});
 }
 
@@ -35,6 +28,14 @@ void Form1::setEnabled(const char *button, bool enabled)
 
 void Form1::connectEvents()
 {
+    // A fresh window: the handlers of this load work on its controls.
+    controls_.emplace(ExperimentControls{
+        control<FormLabel>("Label2"),  control<FormLabel>("Label4"),
+        control<FormLabel>("Label5"),  control<FormLabel>("Label9"),
+        control<FormLabel>("Label11"), control<FormLabel>("Label13"),
+        control<FormLabel>("Label15"), control<PictureBox>("Picture1"),
+        control<MciControl>("MMControl1"),
+    });
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });

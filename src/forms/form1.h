@@ -4,6 +4,8 @@
 #include "experiment/experimentstate.h"
 #include "platform/form.h"
 
+#include <optional>
+
 class Clock;
 class Dialogs;
 class RandomSource;
@@ -52,5 +54,7 @@ private:
 
     MainWindowServices services_;
     ExperimentState state_;
+    // The controls of the window now loaded, looked up once per load.
+    std::optional<ExperimentControls> controls_;
     Form *helpForm_ = nullptr;
 };

@@ -31,10 +31,8 @@ void applyColours(QWidget &widget, const ControlDesign &c, QPalette::ColorRole b
     QPalette p = widget.palette();
     if (c.backColor)
         p.setColor(backRole, design::colorFromBgr(*c.backColor));
-    if (c.foreColor) {
-        p.setColor(QPalette::WindowText, design::colorFromBgr(*c.foreColor));
+    if (c.foreColor)
         p.setColor(QPalette::Text, design::colorFromBgr(*c.foreColor));
-    }
     widget.setPalette(p);
 }
 
@@ -49,7 +47,8 @@ void addLabel(FormWindow &window, const ControlDesign &c)
     auto *label = new FormLabel(&window);
     describe(*label, c);
     label->setGeometry(pixelGeometry(c));
-    applyFont(*label, c);
+    if (c.font)
+        label->setDesignFont(design::gothicFont(c.font->points, c.font->bold));
     applyColours(*label, c, QPalette::Window);
     if (c.framed) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);

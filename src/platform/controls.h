@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QString>
+
+#include <span>
 
 // The few control operations the experiment logic uses. The widget layer
 // implements them; tests implement them with plain recorders.
@@ -24,6 +27,13 @@ public:
     virtual void Cls() = 0;
     // A point in the surface's fore colour.
     virtual void PSet(float x, float y) = 0;
+    // Many points, exactly as PSet one after another would plot them; a
+    // surface may do it faster.
+    virtual void PSetPoints(std::span<const QPointF> points)
+    {
+        for (const QPointF &p : points)
+            PSet(float(p.x()), float(p.y()));
+    }
     // A full circle outline; the radius is in horizontal units.
     virtual void Circle(float x, float y, float radius, const QColor &colour) = 0;
 };

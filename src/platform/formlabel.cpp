@@ -8,11 +8,55 @@ FormLabel::FormLabel(QWidget *parent)
     // Labels paint their whole rectangle and clip what does not fit.
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+    // The caption takes the Text colour, so that a coloured caption leaves
+    // the frame (drawn in WindowText) black.
+    setForegroundRole(QPalette::Text);
 }
 
 void FormLabel::setCaption(const QString &caption)
 {
     setText(caption);
+    fitCaption();
+}
+
+void FormLabel::setDesignFont(const QFont &font)
+{
+    designFont_ = font;
+    setFont(font);
+    fitCaption();
+}
+
+void FormLabel::fitCaption()
+{
+    // The designs were drawn for a narrow Japanese Gothic face; its Linux
+    // stand-ins set Latin text wider, and a caption that fitted its label
+    // would lose its last words. Such a caption is shown up to a quarter
+    // smaller rather than cut; beyond that it is clipped as designed.
+    if (designFont_.pixelSize() <= 0)
+        return;
+    const QRect room = contentsRect();
+    const QFontMetrics designMetrics(designFont_);
+    // Summing the characters' own advances needs no text shaping, which
+    // matters for the counters rewritten at every automatic shot.
+    int width = 0;
+    for (QChar c : text())
+        width += designMetrics.horizontalAdvance(c);
+    if (width < room.width() && designMetrics.height() <= room.height()) {
+        if (font() != designFont_)
+            setFont(designFont_);
+        return; // one line at the design size: the usual case, and a cheap one
+    }
+    QFont f = designFont_;
+    const int smallest = designFont_.pixelSize() * 3 / 4;
+    for (int size = designFont_.pixelSize(); size >= smallest; --size) {
+        f.setPixelSize(size);
+        const QRect needed = QFontMetrics(f).boundingRect(
+            QRect(0, 0, room.width(), 100000), int(alignment()) | Qt::TextWordWrap, text());
+        if (needed.height() <= room.height() && needed.width() <= room.width())
+            break;
+    }
+    if (f != font())
+        setFont(f);
 }
 
 QString FormLabel::caption() const
@@ -23,11 +67,11 @@ QString FormLabel::caption() const
 void FormLabel::setForeColor(const QColor &colour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
     setPalette(p);
 }
 
 QColor FormLabel::foreColor() const
 {
-    return palette().color(QPalette::WindowText);
+    return palette().color(QPalette::Text);
 }

@@ -14,4 +14,14 @@ public:
     QString caption() const override;
     void setForeColor(const QColor &colour) override;
     QColor foreColor() const;
+
+    // The font the design gives; the label may show its caption a little
+    // smaller (see fitCaption).
+    void setDesignFont(const QFont &font);
+    const QFont &designFont() const { return designFont_; }
+
+private:
+    void fitCaption();
+
+    QFont designFont_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/designunits.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -12,6 +13,7 @@ constexpr int FrameWidth = 2; // the fixed three-dimensional frame
 PictureBox::PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int scaleHeight)
     : QFrame(parent)
     , canvas_(innerSize, QImage::Format_RGB32)
+    , canvasSize_(innerSize)
     , pixelsPerUnitX_(scaleWidth > 0 ? double(innerSize.width()) / scaleWidth
                                      : 1.0 / design::TwipsPerPixel)
     , pixelsPerUnitY_(scaleHeight > 0 ? double(innerSize.height()) / scaleHeight
@@ -30,7 +32,7 @@ void PictureBox::Cls()
     printY_ = 0;
     printedLines_.clear();
     setAccessibleDescription(QString());
-    update();
+    scheduleRepaint();
 }
 
 QPointF PictureBox::toPixels(float x, float y) const
@@ -38,16 +40,57 @@ QPointF PictureBox::toPixels(float x, float y) const
     return {double(x) * pixelsPerUnitX_, double(y) * pixelsPerUnitY_};
 }
 
+std::optional<QPoint> PictureBox::pixelOf(double x, double y) const
+{
+    const double px = x * pixelsPerUnitX_;
+    const double py = y * pixelsPerUnitY_;
+    // Checked before the conversion, which truncates: inside the area it
+    // is the same as rounding down.
+    if (!(px >= 0 && py >= 0 && px < canvasSize_.width() && py < canvasSize_.height()))
+        return std::nullopt;
+    return QPoint(int(px), int(py));
+}
+
 void PictureBox::PSet(float x, float y)
 {
-    const QPointF p = toPixels(x, y);
-    const int px = int(std::floor(p.x()));
-    const int py = int(std::floor(p.y()));
-    if (px < 0 || py < 0 || px >= canvas_.width() || py >= canvas_.height())
-        return;
-    // Written straight into the scan line: the ring is thousands of points.
-    reinterpret_cast<QRgb *>(canvas_.scanLine(py))[px] = palette().color(QPalette::Text).rgb();
-    update();
+    if (const auto pixel = pixelOf(x, y)) {
+        canvas_.setPixel(*pixel, foreColour_);
+        scheduleRepaint();
+    }
+}
+
+void PictureBox::PSetPoints(std::span<const QPointF> points)
+{
+    // The target ring is thousands of points, redrawn every few shots of
+    // an automatic run: written straight into the pixels.
+    // The same arithmetic as pixelOf, kept in one tight loop.
+    auto *pixels = reinterpret_cast<QRgb *>(canvas_.bits());
+    const qsizetype stride = canvas_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const double width = canvasSize_.width();
+    const double height = canvasSize_.height();
+    for (const QPointF &p : points) {
+        const double px = double(float(p.x())) * pixelsPerUnitX_;
+        const double py = double(float(p.y())) * pixelsPerUnitY_;
+        if (px >= 0 && py >= 0 && px < width && py < height)
+            pixels[qsizetype(py) * stride + qsizetype(px)] = foreColour_;
+    }
+    scheduleRepaint();
+}
+
+void PictureBox::scheduleRepaint()
+{
+    // One repaint request per batch of drawing, not one per point.
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
+}
+
+void PictureBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        foreColour_ = palette().color(QPalette::Text).rgb();
+    QFrame::changeEvent(event);
 }
 
 void PictureBox::Circle(float x, float y, float radius, const QColor &colour)
@@ -56,7 +99,7 @@ void PictureBox::Circle(float x, float y, float radius, const QColor &colour)
     painter.setPen(colour);
     const double r = double(radius) * pixelsPerUnitX_; // radius in horizontal units
     painter.drawEllipse(toPixels(x, y), r, r);
-    update();
+    scheduleRepaint();
 }
 
 void PictureBox::Print(const QString &text)
@@ -82,7 +125,7 @@ void PictureBox::printLine(const QString &text)
     printedLines_.append(text);
     // The printed text is pixels; screen readers get it as the description.
     setAccessibleDescription(printedLines_.join(u'\n'));
-    update();
+    scheduleRepaint();
 }
 
 int PictureBox::lineHeight() const
@@ -96,6 +139,7 @@ int PictureBox::lineHeight() const
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
+    repaintPending_ = false;
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), canvas_);

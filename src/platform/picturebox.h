@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <optional>
+
 // A picture box: a framed drawing area whose drawing stays until Cls, also
 // when the window is covered and uncovered. Points and circles are given in
 // the box's user scale (or in twips when it has none); printed text moves
@@ -18,6 +20,7 @@ public:
 
     void Cls() override;
     void PSet(float x, float y) override;
+    void PSetPoints(std::span<const QPointF> points) override;
     void Circle(float x, float y, float radius, const QColor &colour) override;
     // One line of text, then a line end; without text, an empty line. Text
     // wider than the area is cut at its right edge, never wrapped.
@@ -33,14 +36,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QPointF toPixels(float x, float y) const;
+    // The pixel a point in user units falls on, if it is inside the area.
+    std::optional<QPoint> pixelOf(double x, double y) const;
     void printLine(const QString &text);
+    void scheduleRepaint();
 
     QImage canvas_;
+    QSize canvasSize_;
     double pixelsPerUnitX_;
     double pixelsPerUnitY_;
     int printY_ = 0; // in pixels from the top of the area
+    QRgb foreColour_ = qRgb(0, 0, 0);
+    bool repaintPending_ = false;
     QStringList printedLines_;
 };

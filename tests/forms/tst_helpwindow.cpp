@@ -152,14 +152,14 @@ private slots:
         openHelp(program);
         QVERIFY(!program.form1().isLoaded());
         QVERIFY(program.form2().isLoaded());
-        QCOMPARE(int(program.sound.played.size()), 1);
-        QCOMPARE(program.sound.played.back(), QUrl(QStringLiteral("qrc:/cues/pinpon.wav")));
+        QCOMPARE(program.sound.plays, 1);
+        QCOMPARE(program.sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/pinpon.wav")));
         QCOMPARE(program.runtime.loadedCount(), 1);
         closeHelp(program, QStringLiteral("7"));
         QVERIFY(program.form1().isLoaded());
         QVERIFY(!program.form2().isLoaded());
         QCOMPARE(program.runtime.loadedCount(), 1);
-        QCOMPARE(int(program.sound.played.size()), 1); // Close plays nothing
+        QCOMPARE(program.sound.plays, 1); // Close plays nothing
         QCOMPARE(program.state().ShotsPerExperiment, 7);
         QCOMPARE(program.dialogs.prompts.back().defaultText, QStringLiteral("20"));
         QCOMPARE(program.programEnd.ends, 0);
@@ -226,7 +226,7 @@ private slots:
         program.form1().window()->close();
         QCOMPARE(program.programEnd.ends, 1);
         QVERIFY(program.dialogs.messages.empty());
-        QVERIFY(program.sound.played.empty());
+        QVERIFY(program.sound.plays == 0);
     }
 };
 

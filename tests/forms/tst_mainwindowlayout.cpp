@@ -68,10 +68,12 @@ private slots:
         auto *widget = program.form1().window()->findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(widget->font().pixelSize(), fontPixels);
-        QCOMPARE(widget->font().bold(), bold);
-        QVERIFY(widget->font().families().contains(QStringLiteral("ＭＳ Ｐゴシック")));
-        QVERIFY(widget->font().families().contains(QStringLiteral("IPAPGothic")));
+        auto *label = dynamic_cast<FormLabel *>(widget);
+        const QFont font = label ? label->designFont() : widget->font();
+        QCOMPARE(font.pixelSize(), fontPixels);
+        QCOMPARE(font.bold(), bold);
+        QCOMPARE(font.families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
+        QVERIFY(font.families().contains(QStringLiteral("IPAPGothic")));
         QVERIFY(widget->isVisible());
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
             QCOMPARE(button->text(), caption);
@@ -79,8 +81,14 @@ private slots:
             QVERIFY(!button->isDefault() && !button->autoDefault());
             return;
         }
-        if (auto *label = dynamic_cast<FormLabel *>(widget)) {
+        if (label) {
             QCOMPARE(label->caption(), caption);
+            // The caption is shown whole, at no less than three quarters of its size.
+            const QRect needed = QFontMetrics(label->font()).boundingRect(
+                QRect(0, 0, label->contentsRect().width(), 1000),
+                int(label->alignment()) | Qt::TextWordWrap, caption);
+            QVERIFY(needed.height() <= label->contentsRect().height());
+            QVERIFY(label->font().pixelSize() * 4 >= fontPixels * 3);
             QVERIFY(label->alignment() & Qt::AlignHCenter);
             QVERIFY(label->wordWrap());
             QVERIFY(label->autoFillBackground());

@@ -1,12 +1,328 @@
 #include "programfixture.h"
 
+#include "platform/picturebox.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Command1..Command6 enabled, then Timer1 running.
+const QString Ready = QStringLiteral("1101010");
+const QString Manual = QStringLiteral("1101110");
+const QString Automatic = QStringLiteral("0010001");
+
+bool isRunState(const QString &s)
+{
+    return s == Ready || s == Manual || s == Automatic;
+}
+
+void reach(ProgramFixture &program, const QString &state)
+{
+    program.start();
+    if (state == Manual)
+        program.click("Command1");
+    else if (state == Automatic)
+        program.click("Command2");
+}
+
+void helpThenClose(ProgramFixture &program, const QString &n)
+{
+    program.click("Command6");
+    if (!program.form2().isLoaded())
+        return;
+    program.dialogs.answer(n);
+    program.form2().control<QPushButton>("Command1").click();
+    ProgramFixture::settle();
+}
+
+// The experiment state's invariants between events.
+bool invariantsHold(const ExperimentState &s)
+{
+    return s.ShotsPerExperiment >= 5 && s.ShotsPerExperiment <= 50 && s.ShotIndex >= 0
+        && s.ShotIndex <= s.ShotsPerExperiment && s.Hits >= 0 && s.Hits <= s.ShotIndex
+        && s.Successes >= 0 && s.Failures >= 0;
+}
+
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+} // namespace
 
 class TestRunControls : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void placeholder() {}
+    void stateMachine_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("ready, Firing") << Ready << "Firing" << Manual;
+        QTest::newRow("ready, AutoStart") << Ready << "AutoStart" << Automatic;
+        QTest::newRow("ready, Init is disabled") << Ready << "Init" << Ready;
+        QTest::newRow("ready, AutoStop is disabled") << Ready << "AutoStop" << Ready;
+        QTest::newRow("ready, Help then Close") << Ready << "Help" << Ready;
+        QTest::newRow("manual, Firing") << Manual << "Firing" << Manual;
+        QTest::newRow("manual, AutoStart") << Manual << "AutoStart" << Automatic;
+        QTest::newRow("manual, Init") << Manual << "Init" << Ready;
+        QTest::newRow("manual, Help then Close") << Manual << "Help" << Ready;
+        QTest::newRow("automatic, Timer event") << Automatic << "Timer" << Automatic;
+        QTest::newRow("automatic, AutoStop") << Automatic << "AutoStop" << Manual;
+        QTest::newRow("automatic, Firing is disabled") << Automatic << "Firing" << Automatic;
+        QTest::newRow("automatic, AutoStart is disabled") << Automatic << "AutoStart" << Automatic;
+        QTest::newRow("automatic, Init is disabled") << Automatic << "Init" << Automatic;
+        QTest::newRow("automatic, Help is disabled") << Automatic << "Help" << Automatic;
+        QTest::newRow("automatic, Exit is disabled") << Automatic << "Exit" << Automatic;
+    }
+    void stateMachine()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, event);
+        QFETCH(QString, to);
+        ProgramFixture program;
+        reach(program, from);
+        QCOMPARE(program.runState(), from);
+        program.dialogs.whenExhausted = QStringLiteral("10");
+        if (event == u"Firing")
+            program.click("Command1");
+        else if (event == u"AutoStart")
+            program.click("Command2");
+        else if (event == u"AutoStop")
+            program.click("Command3");
+        else if (event == u"Exit")
+            program.click("Command4");
+        else if (event == u"Init")
+            program.click("Command5");
+        else if (event == u"Help")
+            helpThenClose(program, QStringLiteral("10"));
+        else if (event == u"Timer")
+            program.tick();
+        QVERIFY(program.form1().isLoaded());
+        QCOMPARE(program.runState(), to);
+        QCOMPARE(program.programEnd.ends, 0);
+    }
+
+    void timerDoesNotFireBeforeAutoStart()
+    {
+        ProgramFixture program;
+        program.start();
+        QTest::qWait(350);
+        QCOMPARE(program.state().ShotIndex, 0);
+        QVERIFY(program.scripted.seeds.empty());
+    }
+
+    void autoStopBeforeTheFirstTickReachesTheManualState()
+    {
+        ProgramFixture program;
+        program.start();
+        program.click("Command2");
+        program.click("Command3");
+        QCOMPARE(program.runState(), Manual);
+        QCOMPARE(program.state().ShotIndex, 0);
+    }
+
+    void automaticShotsJudgeInEnglish()
+    {
+        ProgramFixture program;
+        program.start(QStringLiteral("5"));
+        program.click("Command2");
+        for (int i = 0; i < 5; ++i) {
+            program.scripted.pushShot(100);
+            program.tick();
+        }
+        QCOMPARE(program.caption("Label9"), QStringLiteral("Failure"));
+        QCOMPARE(program.runState(), Automatic); // a tick never touches Init
+        program.click("Command3");
+        for (int i = 0; i < 5; ++i) {
+            program.scripted.pushShot(3);
+            program.click("Command1");
+        }
+        QCOMPARE(program.caption("Label9"), QStringLiteral("成功"));
+    }
+
+    // Timer1 really fires the shots: about ten a second.
+    void theRealTimerFiresShots()
+    {
+        ProgramFixture program(ProgramFixture::Randomness::Production);
+        program.start();
+        QCOMPARE(program.timer().interval(), 100);
+        program.click("Command2");
+        QTest::qWait(1000);
+        program.click("Command3");
+        const int shots = int(program.scripted.seeds.size()) + program.state().ShotIndex
+                        + 20 * int(program.state().experimentsJudged());
+        QVERIFY2(shots >= 2 && shots <= 30, qPrintable(QString::number(shots)));
+        const int afterStop = program.state().ShotIndex;
+        QTest::qWait(300);
+        QCOMPARE(program.state().ShotIndex, afterStop);
+    }
+
+    void initStartsAfreshMidExperiment()
+    {
+        ProgramFixture program;
+        program.start(QStringLiteral("20"));
+        for (int i = 0; i < 27; ++i) { // one experiment judged, seven shots into the next
+            program.scripted.pushShot(i % 3 ? 150 : 8);
+            program.click("Command1");
+        }
+        QCOMPARE(program.caption("Label11"), QStringLiteral("1"));
+
+        QList<Qt::CursorShape> cursorDuringEntry;
+        QList<QString> theoryDuringEntry;
+        program.dialogs.duringInput = [&] {
+            cursorDuringEntry << program.form1().window()->cursor().shape();
+            theoryDuringEntry << program.caption("Label15");
+        };
+        program.dialogs.answer({QStringLiteral("abc"), QStringLiteral("12")});
+        program.click("Command5");
+
+        QCOMPARE(cursorDuringEntry, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+        QCOMPARE(theoryDuringEntry, (QList<QString>{QString(), QString()}));
+        QCOMPARE(program.form1().window()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(program.sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/pinpon.wav")));
+        QCOMPARE(program.runState(), Ready);
+        for (const char *label : {"Label2", "Label4", "Label5", "Label9", "Label11", "Label13"})
+            QCOMPARE(program.caption(label), QString());
+        QCOMPARE(program.caption("Label15"), QStringLiteral("0.7175705"));
+        QCOMPARE(program.state().ShotsPerExperiment, 12);
+
+        ProgramFixture reference;
+        reference.start(QStringLiteral("12"));
+        QCOMPARE(program.plot().canvas(), reference.plot().canvas()); // only the fresh ring
+
+        program.scripted.pushShot(150);
+        program.click("Command1");
+        QCOMPARE(program.caption("Label4"), QStringLiteral("1"));
+        reference.scripted.pushShot(150);
+        reference.click("Command1");
+        QCOMPARE(program.plot().canvas(), reference.plot().canvas()); // not cleared again
+    }
+
+    void cancellingInitsEntryEndsWithTheHourglassStill()
+    {
+        ProgramFixture program;
+        program.start();
+        program.click("Command1");
+        program.click("Command5"); // the script has no answer: Cancel
+        QCOMPARE(program.programEnd.ends, 1);
+        QCOMPARE(int(program.dialogs.messages.size()), 1);
+        QCOMPARE(program.dialogs.messages[0].prompt, QStringLiteral("This software will exit."));
+        QVERIFY(!program.form1().isLoaded());
+    }
+
+    void exitPlaysItsCueShowsTheMessageAndEnds()
+    {
+        ProgramFixture program;
+        program.start();
+        program.click("Command4");
+        QCOMPARE(program.sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/endpinpon.wav")));
+        QCOMPARE(program.sound.stops, 2); // Stop and Close come first
+        QCOMPARE(int(program.dialogs.messages.size()), 1);
+        const auto &message = program.dialogs.messages[0];
+        QCOMPARE(message.prompt, QStringLiteral("This software will exit."));
+        QCOMPARE(message.title, QStringLiteral("Even those who shoots bad guns"));
+        QCOMPARE(message.buttons, 0);
+        QCOMPARE(program.state().Answer, 1);
+        QCOMPARE(program.programEnd.ends, 1);
+        QVERIFY(!program.form1().isLoaded());
+    }
+
+    // A million automatic shots at N = 5: 200000 experiments, far past
+    // where a 16-bit tally would overflow.
+    void soakAMillionAutomaticShots()
+    {
+        const int soakShots = qEnvironmentVariableIsSet("SHOOTALOT_SOAK_SHOTS")
+                                  ? qEnvironmentVariableIntValue("SHOOTALOT_SOAK_SHOTS")
+                                  : 1'000'000;
+        ProgramFixture program(ProgramFixture::Randomness::Production);
+        program.start(QStringLiteral("5"));
+        program.click("Command2");
+        qint64 expectedSuccesses = 0;
+        bool hitInExperiment = false;
+        qint64 residentAtWarmUp = 0;
+        for (int shot = 1; shot <= soakShots; ++shot) {
+            program.tick();
+            if (shot % 100 == 0)
+                ProgramFixture::settle(); // the event loop runs between real ticks
+            const ExperimentState &s = program.state();
+            hitInExperiment = hitInExperiment || s.Distance <= 20;
+            if (s.ShotIndex == 5) {
+                expectedSuccesses += hitInExperiment;
+                hitInExperiment = false;
+            }
+            if (!invariantsHold(s))
+                QFAIL(qPrintable(QStringLiteral("invariants broken at shot %1").arg(shot)));
+            if (shot == soakShots / 10) {
+                ProgramFixture::settle();
+                residentAtWarmUp = residentKiB();
+            }
+        }
+        ProgramFixture::settle();
+        const ExperimentState &s = program.state();
+        QCOMPARE(s.experimentsJudged(), qint64(soakShots / 5));
+        QCOMPARE(s.Successes, expectedSuccesses);
+        QCOMPARE(program.caption("Label11"), QString::number(soakShots / 5));
+        QCOMPARE(program.caption("Label13"), QString::number(expectedSuccesses));
+        QCOMPARE(program.runState(), Automatic);
+        const qint64 growth = residentKiB() - residentAtWarmUp;
+        QVERIFY2(growth < 4096, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+    }
+
+    // A monkey at the controls: random clicks, ticks, entries, Help and
+    // Close. After every event the buttons are in one of the three run
+    // states and the experiment's invariants hold. Replay a failure with
+    // SHOOTALOT_MONKEY_SEED.
+    void monkey()
+    {
+        const quint32 seed = qEnvironmentVariableIsSet("SHOOTALOT_MONKEY_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("SHOOTALOT_MONKEY_SEED"))
+                                 : QRandomGenerator::global()->generate();
+        qInfo("monkey seed %u (SHOOTALOT_MONKEY_SEED=%u replays it)", seed, seed);
+        QRandomGenerator random(seed);
+        ProgramFixture program(ProgramFixture::Randomness::Production);
+        program.dialogs.whenExhausted = QStringLiteral("5");
+        program.start(QString::number(5 + random.bounded(46)));
+
+        const QStringList junk{"abc", " ", "4.99", "50.5", "-10", "1e999", "12abc", "7.9", "\t",
+                               "50.0", "0", "51", "1e-5", "5", "50", "20"};
+        const char *buttons[] = {"Command1", "Command2", "Command3", "Command5", "Command6"};
+        for (int event = 0; event < 10'000; ++event) {
+            // Whatever box opens next gets a few random texts first.
+            for (int k = random.bounded(3); k > 0; --k)
+                program.dialogs.answer(junk[random.bounded(int(junk.size()))]);
+            const int choice = random.bounded(10);
+            if (choice < 4) {
+                program.tick();
+            } else if (choice == 4) {
+                helpThenClose(program, QString::number(5 + random.bounded(46)));
+            } else {
+                program.click(buttons[random.bounded(5)]);
+                if (program.form2().isLoaded()) {
+                    program.form2().control<QPushButton>("Command1").click();
+                    ProgramFixture::settle();
+                }
+            }
+            QVERIFY2(program.form1().isLoaded(), qPrintable(QStringLiteral("event %1").arg(event)));
+            QVERIFY2(isRunState(program.runState()),
+                     qPrintable(QStringLiteral("event %1: %2").arg(event).arg(program.runState())));
+            QVERIFY2(invariantsHold(program.state()), qPrintable(QStringLiteral("event %1").arg(event)));
+            QCOMPARE(program.programEnd.ends, 0);
+        }
+    }
 };
 
 QTEST_MAIN(TestRunControls)

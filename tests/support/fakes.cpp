@@ -27,8 +27,10 @@ QString ScriptedDialogs::InputBox(const QString &prompt, const QString &title,
                                   const QString &defaultText)
 {
     prompts.push_back({prompt, title, defaultText});
+    if (duringInput)
+        duringInput();
     if (answers_.empty())
-        return {};
+        return whenExhausted;
     QString text = answers_.front();
     answers_.pop_front();
     return text;

@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Rnd returns the scripted values in turn, then repeats the last one.
@@ -70,6 +71,10 @@ public:
 
     std::vector<Prompt> prompts;
     std::vector<Message> messages;
+    // Runs while an input box is open, to look at the window behind it.
+    std::function<void()> duringInput;
+    // The answer once the script is used up; empty is Cancel.
+    QString whenExhausted;
 
 private:
     std::deque<QString> answers_;
@@ -85,9 +90,15 @@ public:
 class RecordingSound final : public SoundPlayer
 {
 public:
-    void play(const QUrl &source) override { played.push_back(source); }
+    void play(const QUrl &source) override
+    {
+        lastPlayed = source;
+        ++plays;
+    }
     void stop() override { ++stops; }
-    std::vector<QUrl> played;
+    // Only the latest, so that a long run does not pile up a history.
+    QUrl lastPlayed;
+    int plays = 0;
     int stops = 0;
 };
 

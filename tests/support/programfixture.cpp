@@ -62,6 +62,13 @@ void ProgramFixture::click(const char *name)
     settle();
 }
 
+void ProgramFixture::tick()
+{
+    QTimer &t = timer();
+    if (t.isActive())
+        QMetaObject::invokeMethod(&t, "timeout", Qt::DirectConnection);
+}
+
 QString ProgramFixture::runState()
 {
     QString s;

@@ -38,6 +38,8 @@ public:
     // Clicks a button of the main window the way a user would (nothing
     // happens when it is disabled), then settles.
     void click(const char *name);
+    // One Timer event, as Timer1 raises it while it runs; nothing when it is off.
+    void tick();
     // "1101010": Command1..Command6 enabled, then Timer1 running.
     QString runState();
 

@@ -24,7 +24,9 @@ test: build
 
 bench: CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release -DSHOOTALOT_BENCHMARKS=ON
 bench: BUILD = build-bench
-bench: build
+bench:
+	@bash scripts/install-deps.sh --with-bench
+	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
 	@QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
 
 sanitize: CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DSHOOTALOT_SANITIZE=ON

@@ -12,10 +12,10 @@ packages=(
   libgl-dev            # Qt's CMake package asks for OpenGL headers
   fonts-ipafont-gothic # IPAPGothic, the stand-in for the windows' Japanese Gothic face
 )
-if [ "${1:-}" = "--with-tools" ]; then
-  # Only for screenshots and the sanitizer build.
-  packages+=(xvfb xauth imagemagick clang libclang-rt-dev)
-fi
+case "${1:-}" in
+  --with-tools) packages+=(xvfb xauth imagemagick) ;;      # screenshots under a virtual display
+  --with-bench) packages+=(libbenchmark-dev) ;;            # make bench
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shootalot"));
-    QApplication::setDesktopFileName(QStringLiteral("shootalot"));
+    QApplication::setDesktopFileName(QStringLiteral("org.shootalot.ShootALot"));
     // The program ends by its own rules: Exit, a cancelled entry, or the
     // last window closed through its frame.
     QApplication::setQuitOnLastWindowClosed(false);

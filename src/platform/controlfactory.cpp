@@ -32,7 +32,7 @@ void applyColours(QWidget &widget, const ControlDesign &c, QPalette::ColorRole b
     if (c.backColor)
         p.setColor(backRole, design::colorFromBgr(*c.backColor));
     if (c.foreColor)
-        p.setColor(QPalette::Text, design::colorFromBgr(*c.foreColor));
+        p.setColor(QPalette::WindowText, design::colorFromBgr(*c.foreColor));
     widget.setPalette(p);
 }
 
@@ -50,10 +50,7 @@ void addLabel(FormWindow &window, const ControlDesign &c)
     if (c.font)
         label->setDesignFont(design::gothicFont(c.font->points, c.font->bold));
     applyColours(*label, c, QPalette::Window);
-    if (c.framed) {
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-    }
+    label->setFramed(c.framed);
     label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setCaption(c.caption);
 }

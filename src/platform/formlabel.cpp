@@ -1,5 +1,7 @@
 #include "platform/formlabel.h"
 
+#include <QPainter>
+
 FormLabel::FormLabel(QWidget *parent)
     : QLabel(parent)
 {
@@ -8,9 +10,25 @@ FormLabel::FormLabel(QWidget *parent)
     // Labels paint their whole rectangle and clip what does not fit.
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
-    // The caption takes the Text colour, so that a coloured caption leaves
-    // the frame (drawn in WindowText) black.
-    setForegroundRole(QPalette::Text);
+}
+
+void FormLabel::setFramed(bool framed)
+{
+    // QFrame would draw the frame in the caption's colour; the label draws
+    // its own instead and keeps the room for it.
+    framed_ = framed;
+    setContentsMargins(framed ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void FormLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (framed_) {
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void FormLabel::setCaption(const QString &caption)
@@ -67,11 +85,11 @@ QString FormLabel::caption() const
 void FormLabel::setForeColor(const QColor &colour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::WindowText, colour);
     setPalette(p);
 }
 
 QColor FormLabel::foreColor() const
 {
-    return palette().color(QPalette::Text);
+    return palette().color(QPalette::WindowText);
 }

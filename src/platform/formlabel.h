@@ -20,8 +20,16 @@ public:
     void setDesignFont(const QFont &font);
     const QFont &designFont() const { return designFont_; }
 
+    // A single black line around the label, whatever colour the caption has.
+    void setFramed(bool framed);
+    bool isFramed() const { return framed_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void fitCaption();
 
     QFont designFont_;
+    bool framed_ = false;
 };

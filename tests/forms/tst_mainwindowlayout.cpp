@@ -92,9 +92,7 @@ private slots:
             QVERIFY(label->alignment() & Qt::AlignHCenter);
             QVERIFY(label->wordWrap());
             QVERIFY(label->autoFillBackground());
-            QCOMPARE(label->frameShape() == QFrame::Box, framed);
-            if (framed)
-                QCOMPARE(label->lineWidth(), 1);
+            QCOMPARE(label->isFramed(), framed);
             if (background.isValid())
                 QCOMPARE(label->palette().color(QPalette::Window), background);
             if (name == u"Label2" || name == u"Label7")

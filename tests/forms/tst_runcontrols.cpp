@@ -146,6 +146,14 @@ private slots:
         }
         QCOMPARE(program.caption("Label9"), QStringLiteral("Failure"));
         QCOMPARE(program.runState(), Automatic); // a tick never touches Init
+        // The verdict is red; the label's frame stays black.
+        const QImage verdict = program.form1().control<QWidget>("Label9").grab().toImage();
+        QCOMPARE(verdict.pixelColor(0, 0), QColor(Qt::black));
+        bool red = false;
+        for (int y = 0; y < verdict.height() && !red; ++y)
+            for (int x = 0; x < verdict.width() && !red; ++x)
+                red = verdict.pixelColor(x, y) == QColor(255, 0, 0);
+        QVERIFY(red);
         program.click("Command3");
         for (int i = 0; i < 5; ++i) {
             program.scripted.pushShot(3);

@@ -1,0 +1,137 @@
+// The cost of the program's busy paths, and what a user would notice:
+// start-up time, memory over a session, and the pace of automatic firing.
+// Run with `make bench`.
+#include "programfixture.h"
+
+#include "experiment/experimentoperations.h"
+#include "platform/picturebox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// One Timer event: a whole shot step with its drawing and labels, at N = 20
+// (a new experiment, with its cleared plot and redrawn ring, every 20 shots).
+void FireShot(benchmark::State &state)
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.click("Command2");
+    for (auto _ : state)
+        program.tick();
+    ProgramFixture::settle();
+}
+BENCHMARK(FireShot);
+
+// The target ring alone: 6284 points on the real plot.
+void DrawTarget(benchmark::State &state)
+{
+    ProgramFixture program;
+    program.start(QStringLiteral("20"));
+    FakeLabel label;
+    RecordingMultimedia multimedia;
+    ExperimentState &experimentState = program.state();
+    ExperimentOperations operations(
+        experimentState, {label, label, label, label, label, label, label, program.plot(), multimedia},
+        {program.scripted, program.clock, program.dialogs, program.programEnd});
+    for (auto _ : state)
+        operations.DrawTarget();
+}
+BENCHMARK(DrawTarget);
+
+// Help, then Close: the main window unloaded, the help text printed, the
+// main window made afresh, its ring drawn and N asked again.
+void HelpAndClose(benchmark::State &state)
+{
+    ProgramFixture program;
+    program.start(QStringLiteral("20"));
+    program.dialogs.whenExhausted = QStringLiteral("20");
+    for (auto _ : state) {
+        program.click("Command6");
+        program.form2().control<QPushButton>("Command1").click();
+        ProgramFixture::settle();
+    }
+}
+BENCHMARK(HelpAndClose)->Unit(benchmark::kMicrosecond);
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// From starting the process to the shot-count box on screen.
+double startupMilliseconds()
+{
+    std::vector<double> runs;
+    for (int i = 0; i < 9; ++i) {
+        QProcess probe;
+        QElapsedTimer clock;
+        clock.start();
+        probe.start(QStringLiteral(SHOOTALOT_PROBE), {QStringLiteral("startup")});
+        probe.waitForReadyRead(10'000);
+        runs.push_back(double(clock.nsecsElapsed()) / 1e6);
+        probe.waitForFinished(10'000);
+    }
+    return median(runs);
+}
+
+double sessionPeakMiB()
+{
+    QProcess probe;
+    probe.start(QStringLiteral(SHOOTALOT_PROBE), {QStringLiteral("session")});
+    probe.waitForFinished(120'000);
+    return probe.readAllStandardOutput().trimmed().toDouble() / 1024.0;
+}
+
+// The real Timer1 over 300 ticks: the mean and the worst interval.
+std::pair<double, double> automaticPace()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    std::vector<double> intervals;
+    QElapsedTimer clock;
+    qint64 last = -1;
+    QObject::connect(&program.timer(), &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (last >= 0)
+            intervals.push_back(double(now - last) / 1e6);
+        last = now;
+    });
+    clock.start();
+    program.click("Command2");
+    while (intervals.size() < 300)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    program.click("Command3");
+    const double mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) / intervals.size();
+    return {mean, *std::max_element(intervals.begin(), intervals.end())};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    std::printf("\n%-44s %12s\n", "What a user notices", "Measured");
+    std::printf("%-44s %9.1f ms\n", "start-up to the shot-count box (median of 9)", startupMilliseconds());
+    std::printf("%-44s %8.1f MiB\n", "peak resident memory, 10^4 shots", sessionPeakMiB());
+    const auto [mean, worst] = automaticPace();
+    std::printf("%-44s %9.1f ms\n", "automatic pace, mean interval (300 ticks)", mean);
+    std::printf("%-44s %9.1f ms\n", "automatic pace, worst interval", worst);
+    return 0;
+}

@@ -1,0 +1,87 @@
+// A stand-in for the program, started by the benchmarks:
+//   shootalot_probe startup   builds the program as main() does and prints
+//                             "prompt" once the shot-count box is on screen
+//   shootalot_probe session   fires 10^4 shots at N = 20 through the Firing
+//                             handler and prints the peak resident memory in KiB
+#include "programfixture.h"
+
+#include "platform/clock.h"
+#include "platform/formruntime.h"
+#include "platform/mixingrandomgenerator.h"
+#include "platform/qtsoundplayer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QInputDialog>
+
+#include <cstdio>
+
+namespace {
+
+// Shows the real input box, says so, and then answers Cancel.
+class ReportingDialogs final : public Dialogs
+{
+public:
+    explicit ReportingDialogs(FormRuntime &runtime) : runtime_(runtime) {}
+    QString InputBox(const QString &prompt, const QString &title, const QString &text) override
+    {
+        QInputDialog dialog(runtime_.dialogParent());
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(text);
+        dialog.show();
+        QCoreApplication::processEvents();
+        std::printf("prompt\n");
+        std::fflush(stdout);
+        return {};
+    }
+    int MsgBox(const QString &, int, const QString &) override { return 1; }
+
+private:
+    FormRuntime &runtime_;
+};
+
+class QuitEnd final : public ProgramEnd
+{
+public:
+    void End() override { QCoreApplication::exit(0); }
+};
+
+qint64 peakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    if (mode == "session") {
+        ProgramFixture program(ProgramFixture::Randomness::Production);
+        program.start(QStringLiteral("20"));
+        for (int shot = 0; shot < 10'000; ++shot)
+            program.click("Command1");
+        std::printf("%lld\n", peakResidentKiB());
+        return 0;
+    }
+
+    MixingRandomGenerator random;
+    SystemClock clock;
+    QtSoundPlayer sound;
+    QuitEnd end;
+    FormRuntime runtime(end);
+    ReportingDialogs dialogs(runtime);
+    ShootALot shootALot(runtime, {random, clock, dialogs, sound});
+    shootALot.start();
+    return QApplication::exec();
+}

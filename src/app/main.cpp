@@ -14,14 +14,20 @@
 
 namespace {
 
-// Qt ends the process with a screenful of warnings and an abort when it
-// cannot reach a display or loses it. Say it in one line instead.
-void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &message)
+// Qt ends the process with a screenful of text and an abort when it cannot
+// reach the display, and with a warning when the display goes away. Say
+// either in one line, and end with a non-zero status.
+void reportDisplayTrouble(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
+    const QByteArray display = qgetenv("DISPLAY");
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "shootalot: cannot use the display: %s\n",
-                     qPrintable(message.section(u'\n', 0, 0)));
+        std::fprintf(stderr, "shootalot: cannot open a window on the display %s\n",
+                     display.isEmpty() ? "(none)" : display.constData());
         _exit(3);
+    }
+    if (message.contains(QLatin1String("connection broke"))) {
+        std::fprintf(stderr, "shootalot: the display %s went away\n", display.constData());
+        _exit(4);
     }
     if (type == QtCriticalMsg)
         std::fprintf(stderr, "shootalot: %s\n", qPrintable(message));
@@ -44,7 +50,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "shootalot: no display to open the window on (DISPLAY is not set)\n");
         return 2;
     }
-    qInstallMessageHandler(reportFatal);
+    qInstallMessageHandler(reportDisplayTrouble);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shootalot"));

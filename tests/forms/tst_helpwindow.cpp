@@ -148,18 +148,24 @@ private slots:
     void helpPlaysItsCueAndSwapsTheWindows()
     {
         ProgramFixture program;
-        program.start();
+        program.start(QStringLiteral("5"));
+        for (int i = 0; i < 7; ++i)
+            program.click("Command1");
+        const int playsBefore = program.sound.plays; // the verdict's chime
         openHelp(program);
+        // The window is gone; the experiment state is not.
+        QCOMPARE(program.state().ShotIndex, 2);
+        QCOMPARE(program.state().experimentsJudged(), qint64(1));
         QVERIFY(!program.form1().isLoaded());
         QVERIFY(program.form2().isLoaded());
-        QCOMPARE(program.sound.plays, 1);
+        QCOMPARE(program.sound.plays, playsBefore + 1);
         QCOMPARE(program.sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/pinpon.wav")));
         QCOMPARE(program.runtime.loadedCount(), 1);
         closeHelp(program, QStringLiteral("7"));
         QVERIFY(program.form1().isLoaded());
         QVERIFY(!program.form2().isLoaded());
         QCOMPARE(program.runtime.loadedCount(), 1);
-        QCOMPARE(program.sound.plays, 1); // Close plays nothing
+        QCOMPARE(program.sound.plays, playsBefore + 1); // Close plays nothing
         QCOMPARE(program.state().ShotsPerExperiment, 7);
         QCOMPARE(program.dialogs.prompts.back().defaultText, QStringLiteral("20"));
         QCOMPARE(program.programEnd.ends, 0);

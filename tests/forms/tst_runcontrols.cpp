@@ -286,8 +286,14 @@ private slots:
         QCOMPARE(program.caption("Label11"), QString::number(soakShots / 5));
         QCOMPARE(program.caption("Label13"), QString::number(expectedSuccesses));
         QCOMPARE(program.runState(), Automatic);
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer holds freed memory back on purpose, so resident
+        // memory says nothing here; its leak checker watches this run instead.
+        Q_UNUSED(residentAtWarmUp);
+#else
         const qint64 growth = residentKiB() - residentAtWarmUp;
         QVERIFY2(growth < 4096, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+#endif
     }
 
     // A monkey at the controls: random clicks, ticks, entries, Help and

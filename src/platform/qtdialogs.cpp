@@ -3,6 +3,9 @@
 #include "platform/designunits.h"
 #include "platform/formruntime.h"
 
+#include <QApplication>
+#include <QGridLayout>
+#include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -10,6 +13,13 @@ namespace {
 QFont dialogFont()
 {
     return design::gothicFont(9.75, false);
+}
+
+// Wide enough that a window manager can show the whole title, with room
+// for its icon and buttons.
+int widthForTitle(const QString &title)
+{
+    return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 160;
 }
 } // namespace
 
@@ -27,6 +37,12 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // The dialog fixes its own size from its layout, which asking for its
+    // size hint builds: widen that layout.
+    dialog.sizeHint();
+    if (QLayout *layout = dialog.layout())
+        layout->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum,
+                                        QSizePolicy::Minimum));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
@@ -38,6 +54,12 @@ int QtDialogs::MsgBox(const QString &prompt, int /*buttons*/, const QString &tit
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, runtime_.dialogParent());
     box.setFont(dialogFont());
     box.setEscapeButton(QMessageBox::Ok);
+    // QMessageBox sizes itself from its text; a spacer in its grid keeps
+    // the title from being cut.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     return 1; // OK, Esc and the close button all mean OK
 }

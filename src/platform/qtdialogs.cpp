@@ -43,6 +43,13 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title,
     if (QLayout *layout = dialog.layout())
         layout->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum,
                                         QSizePolicy::Minimum));
+    // Over the lower half of the form, so that what the form shows at its
+    // middle (the main window's target) stays in sight while N is asked.
+    if (const QWidget *form = runtime_.dialogParent()) {
+        dialog.adjustSize();
+        const QRect frame = form->geometry();
+        dialog.move(frame.center().x() - dialog.width() / 2, frame.top() + frame.height() * 9 / 20);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();

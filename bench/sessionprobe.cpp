@@ -3,6 +3,7 @@
 //                             "prompt" once the shot-count box is on screen
 //   shootalot_probe session   fires 10^4 shots at N = 20 through the Firing
 //                             handler and prints the peak resident memory in KiB
+#include "processmemory.h"
 #include "programfixture.h"
 
 #include "platform/clock.h"
@@ -11,7 +12,6 @@
 #include "platform/qtsoundplayer.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QInputDialog>
 
 #include <cstdio>
@@ -46,17 +46,6 @@ class QuitEnd final : public ProgramEnd
 public:
     void End() override { QCoreApplication::exit(0); }
 };
-
-qint64 peakResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
 
 } // namespace
 

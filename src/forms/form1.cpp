@@ -52,13 +52,19 @@ void Form1::Load()
 
 void Form1::Activate()
 {
+    prepareExperiment();
+}
+
+EntryOutcome Form1::prepareExperiment()
+{
     setEnabled("Command3", false);
     setEnabled("Command5", false);
     ExperimentOperations experiment = operations();
     experiment.DrawTarget();
     if (experiment.AskShotsPerExperiment() == EntryOutcome::ProgramEnded)
-        return;
+        return EntryOutcome::ProgramEnded; // nothing more may run
     experiment.ShowTheory();
+    return EntryOutcome::Accepted;
 }
 
 // Firing: one shot by hand.
@@ -109,13 +115,8 @@ void Form1::Command5_Click()
     for (const char *label : {"Label2", "Label4", "Label5", "Label9", "Label11", "Label13", "Label15"})
         control<FormLabel>(label).setCaption(QString());
     ResetCounters(state_);
-    setEnabled("Command3", false);
-    setEnabled("Command5", false);
-    ExperimentOperations experiment = operations();
-    experiment.DrawTarget();
-    if (experiment.AskShotsPerExperiment() == EntryOutcome::ProgramEnded)
-        return;
-    experiment.ShowTheory();
+    if (prepareExperiment() == EntryOutcome::ProgramEnded)
+        return; // the hourglass stays: the program is over
     setMousePointer(1);
 }
 

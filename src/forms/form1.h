@@ -42,6 +42,8 @@ protected:
 
 private:
     ExperimentOperations operations();
+    // AutoStop and Init off, the target drawn, N asked, the theory shown.
+    EntryOutcome prepareExperiment();
     void setEnabled(const char *button, bool enabled);
 
     void Command1_Click(); // Firing

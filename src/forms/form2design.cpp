@@ -6,47 +6,24 @@ namespace {
 
 FormDesign makeDesign()
 {
-    FormDesign d;
-    d.name = "Form2";
-    d.caption = QStringLiteral(
-        " Even those who shoot bad guns \uFF3FHelp\uFF08Question and Operation method\uFF09   Orvane 6.2022");
-    d.clientWidth = 9255;
-    d.clientHeight = 7545;
-
-    ControlDesign close;
-    close.kind = ControlKind::CommandButton;
-    close.name = "Command1";
-    close.caption = QStringLiteral("Close");
-    close.left = 8400;
-    close.top = 0;
-    close.width = 735;
-    close.height = 375;
-    close.tabIndex = 0;
-    close.role = QStringLiteral("returns to the main window");
-    d.controls.push_back(close);
-
-    ControlDesign line;
-    line.kind = ControlKind::Line;
-    line.name = "Line1";
-    line.left = 9120;
-    line.top = 360;
-    line.width = 120 - 9120; // drawn from right to left
-    line.height = 0;
-    d.controls.push_back(line);
-
-    ControlDesign text;
-    text.kind = ControlKind::PictureBox;
-    text.name = "Picture1";
-    text.left = 120;
-    text.top = 480;
-    text.width = 9015;
-    text.height = 6975;
-    text.font = FontDesign{11.25, false};
-    text.backColor = 0x00FFFFFF;
-    text.tabIndex = 1;
-    text.role = QStringLiteral("Help text");
-    d.controls.push_back(text);
-    return d;
+    return {
+        .name = "Form2",
+        .caption = QStringLiteral(" Even those who shoot bad guns \uFF3FHelp\uFF08Question and "
+                                  "Operation method\uFF09   Orvane 6.2022"),
+        .clientWidth = 9255,
+        .clientHeight = 7545,
+        .controls = {
+            {.kind = ControlKind::CommandButton, .name = "Command1",
+             .caption = QStringLiteral("Close"), .left = 8400, .top = 0, .width = 735,
+             .height = 375, .tabIndex = 0, .role = QStringLiteral("returns to the main window")},
+            // Drawn from right to left.
+            {.kind = ControlKind::Line, .name = "Line1", .left = 9120, .top = 360,
+             .width = 120 - 9120},
+            {.kind = ControlKind::PictureBox, .name = "Picture1", .left = 120, .top = 480,
+             .width = 9015, .height = 6975, .font = FontDesign{11.25, false},
+             .backColor = 0x00FFFFFF, .tabIndex = 1, .role = QStringLiteral("Help text")},
+        },
+    };
 }
 
 } // namespace

@@ -1,9 +1,9 @@
+#include "processmemory.h"
 #include "programfixture.h"
 
 #include "platform/picturebox.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -46,17 +46,6 @@ bool invariantsHold(const ExperimentState &s)
     return s.ShotsPerExperiment >= 5 && s.ShotsPerExperiment <= 50 && s.ShotIndex >= 0
         && s.ShotIndex <= s.ShotsPerExperiment && s.Hits >= 0 && s.Hits <= s.ShotIndex
         && s.Successes >= 0 && s.Failures >= 0;
-}
-
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
 }
 
 } // namespace

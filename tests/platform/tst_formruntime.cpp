@@ -55,6 +55,16 @@ private:
     QString name_;
 };
 
+// One form on a runtime of its own.
+struct OneForm
+{
+    RecordingEnd end;
+    FormRuntime runtime{end};
+    QStringList log;
+    FormDesign design = smallDesign("A");
+    LoggingForm form{runtime, design, log};
+};
+
 void settle()
 {
     QCoreApplication::sendPostedEvents();
@@ -70,11 +80,8 @@ class TestFormRuntime : public QObject
 private slots:
     void loadThenActivateAfterTheHandler()
     {
-        RecordingEnd end;
-        FormRuntime runtime(end);
-        QStringList log;
-        const FormDesign design = smallDesign("A");
-        LoggingForm form(runtime, design, log);
+        OneForm one;
+        auto &[end, runtime, log, design, form] = one;
         form.Show();
         QCOMPARE(log, QStringList{"A.Load"}); // Activate waits for the event loop
         settle();
@@ -117,11 +124,8 @@ private slots:
 
     void closingTheLastWindowEndsTheProgram()
     {
-        RecordingEnd end;
-        FormRuntime runtime(end);
-        QStringList log;
-        const FormDesign design = smallDesign("A");
-        LoggingForm form(runtime, design, log);
+        OneForm one;
+        auto &[end, runtime, log, design, form] = one;
         form.Show();
         settle();
         form.window()->close();
@@ -134,11 +138,8 @@ private slots:
 
     void endUnloadsEveryFormAndSilencesEvents()
     {
-        RecordingEnd end;
-        FormRuntime runtime(end);
-        QStringList log;
-        const FormDesign design = smallDesign("A");
-        LoggingForm form(runtime, design, log);
+        OneForm one;
+        auto &[end, runtime, log, design, form] = one;
         form.Show();
         runtime.End(); // before the queued Activate runs
         settle();
@@ -151,11 +152,8 @@ private slots:
 
     void mousePointer()
     {
-        RecordingEnd end;
-        FormRuntime runtime(end);
-        QStringList log;
-        const FormDesign design = smallDesign("A");
-        LoggingForm form(runtime, design, log);
+        OneForm one;
+        auto &[end, runtime, log, design, form] = one;
         form.Show();
         form.setMousePointer(11);
         QCOMPARE(form.window()->cursor().shape(), Qt::WaitCursor);

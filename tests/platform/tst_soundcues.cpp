@@ -8,6 +8,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Plays a cue through a real control with dir as the working directory.
+RecordingSound playIn(const QString &dir, const QString &file, CueKind kind)
+{
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir);
+    RecordingSound sound;
+    MciControl control(nullptr, sound);
+    PlayCue(control, file, kind);
+    QDir::setCurrent(before);
+    return sound;
+}
+
+} // namespace
+
 class TestSoundCues : public QObject
 {
     Q_OBJECT
@@ -48,12 +64,7 @@ private slots:
     {
         QFETCH(QString, file);
         QTemporaryDir empty;
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(empty.path());
-        RecordingSound sound;
-        MciControl control(nullptr, sound);
-        PlayCue(control, file, CueKind::Full);
-        QDir::setCurrent(before);
+        const RecordingSound sound = playIn(empty.path(), file, CueKind::Full);
         QCOMPARE(sound.plays, 1);
         QCOMPARE(sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/") + file));
         QVERIFY(QFile::exists(QStringLiteral(":/cues/") + file));
@@ -66,12 +77,7 @@ private slots:
         QVERIFY(own.open(QIODevice::WriteOnly));
         own.write("RIFF");
         own.close();
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        RecordingSound sound;
-        MciControl control(nullptr, sound);
-        PlayCue(control, QStringLiteral("Chimes.wav"), CueKind::Short);
-        QDir::setCurrent(before);
+        const RecordingSound sound = playIn(dir.path(), QStringLiteral("Chimes.wav"), CueKind::Short);
         QCOMPARE(sound.plays, 1);
         QCOMPARE(sound.lastPlayed, QUrl::fromLocalFile(own.fileName()));
     }

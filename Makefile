@@ -39,7 +39,6 @@ sanitize: build
 	  ctest --output-on-failure -j $(JOBS)
 
 screenshots: build
-	@bash scripts/install-deps.sh --with-tools
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
 
 clean:

@@ -2,9 +2,12 @@
 
 #include "experiment/experimentoperations.h"
 #include "experiment/experimentstate.h"
+#include "platform/runtimefunctions.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -170,10 +173,16 @@ private slots:
             QCOMPARE(rig.operations().AskShotsPerExperiment(), EntryOutcome::Accepted);
             const int n = rig.state.ShotsPerExperiment;
             QVERIFY(n >= 5 && n <= 50);
-            if (rig.dialogs.prompts.size() == 1)
+            const double value = runtime::Val(text);
+            const bool inRange = value >= 5 && value <= 50;
+            if (rig.dialogs.prompts.size() == 1) {
+                QVERIFY(inRange); // accepted: its leading number, whole part only
+                QCOMPARE(n, int(std::floor(value)));
                 ++accepted;
-            else
+            } else {
+                QVERIFY(!inRange); // asked again, and the next answer taken
                 QCOMPARE(n, 30);
+            }
         }
         QVERIFY(accepted > 0); // some of them were numbers in range
     }

@@ -105,6 +105,9 @@ private slots:
         openHelp(program);
         const QStringList lines = helpText(program).printedLines();
         QCOMPARE(lines.size(), 29);
+        // Screen readers get the printed text.
+        QCOMPARE(helpText(program).accessibleDescription(), lines.join(u'\n'));
+        QCOMPARE(helpText(program).accessibleName(), QStringLiteral("Help text"));
         for (int i = 0; i < 29; ++i) {
             const HelpLine &e = Expected[i];
             const QString &line = lines[i];

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +69,20 @@ private slots:
         QCOMPARE(sound.plays, 1);
         QCOMPARE(sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/") + file));
         QVERIFY(QFile::exists(QStringLiteral(":/cues/") + file));
+    }
+
+    // The program's own cues are WAV files that Qt Multimedia can decode
+    // (with or without an audio device).
+    void builtInCuesDecode_data() { builtInCuesPlayWhenTheWorkingDirectoryHasNone_data(); }
+    void builtInCuesDecode()
+    {
+        QFETCH(QString, file);
+        QSoundEffect effect;
+        effect.setSource(QUrl(QStringLiteral("qrc:/cues/") + file));
+        QTRY_VERIFY_WITH_TIMEOUT(effect.status() != QSoundEffect::Loading
+                                     && effect.status() != QSoundEffect::Null,
+                                 10'000);
+        QCOMPARE(effect.status(), QSoundEffect::Ready);
     }
 
     void aWavInTheWorkingDirectoryTakesPrecedence()

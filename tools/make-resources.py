@@ -51,12 +51,12 @@ def icon_pixel(x, y):
     d = math.hypot(x - cx, y - cy)
     if d > 15.5:
         return (0, 0, 0, 0)
+    if math.hypot(x - 13.5, y - 14.5) < 2.6:
+        return (0, 0, 255, 255)     # a hit, light blue as on the plot
+    if math.hypot(x - 23.5, y - 22.5) < 2.3:
+        return (255, 0, 0, 255)     # a miss
     if abs(d - 13) < 1.2 or abs(d - 7.5) < 1.2:
         return (40, 40, 40, 255)
-    if math.hypot(x - 19, y - 12) < 2.3:
-        return (0, 0, 255, 255)     # a hit, light blue as on the plot
-    if math.hypot(x - 6, y - 24) < 2.0:
-        return (255, 0, 0, 255)     # a miss
     return (255, 192, 255, 255)    # the title's pink
 
 def main(root):

@@ -133,7 +133,7 @@ public:
     std::vector<Mark> marks;
 };
 
-// Counts but keeps nothing: for long runs.
+// Keeps nothing: for long runs where the drawing does not matter.
 class NullPlot final : public PlotSurface
 {
 public:

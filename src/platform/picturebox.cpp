@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <cmath>
 
 namespace {
 constexpr int FrameWidth = 2; // the fixed three-dimensional frame
@@ -40,30 +39,18 @@ QPointF PictureBox::toPixels(float x, float y) const
     return {double(x) * pixelsPerUnitX_, double(y) * pixelsPerUnitY_};
 }
 
-std::optional<QPoint> PictureBox::pixelOf(double x, double y) const
-{
-    const double px = x * pixelsPerUnitX_;
-    const double py = y * pixelsPerUnitY_;
-    // Checked before the conversion, which truncates: inside the area it
-    // is the same as rounding down.
-    if (!(px >= 0 && py >= 0 && px < canvasSize_.width() && py < canvasSize_.height()))
-        return std::nullopt;
-    return QPoint(int(px), int(py));
-}
-
 void PictureBox::PSet(float x, float y)
 {
-    if (const auto pixel = pixelOf(x, y)) {
-        canvas_.setPixel(*pixel, foreColour_);
-        scheduleRepaint();
-    }
+    const QPointF point(x, y);
+    PSetPoints({&point, 1});
 }
 
 void PictureBox::PSetPoints(std::span<const QPointF> points)
 {
-    // The target ring is thousands of points, redrawn every few shots of
-    // an automatic run: written straight into the pixels.
-    // The same arithmetic as pixelOf, kept in one tight loop.
+    // The target ring is thousands of points, redrawn every few shots of an
+    // automatic run: written straight into the pixels. Bounds are checked
+    // before the conversion, which truncates: inside the area that is the
+    // same as rounding down.
     auto *pixels = reinterpret_cast<QRgb *>(canvas_.bits());
     const qsizetype stride = canvas_.bytesPerLine() / qsizetype(sizeof(QRgb));
     const double width = canvasSize_.width();

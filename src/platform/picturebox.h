@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QStringList>
 
-#include <optional>
-
 // A picture box: a framed drawing area whose drawing stays until Cls, also
 // when the window is covered and uncovered. Points and circles are given in
 // the box's user scale (or in twips when it has none); printed text moves
@@ -40,8 +38,6 @@ protected:
 
 private:
     QPointF toPixels(float x, float y) const;
-    // The pixel a point in user units falls on, if it is inside the area.
-    std::optional<QPoint> pixelOf(double x, double y) const;
     void printLine(const QString &text);
     void scheduleRepaint();
 

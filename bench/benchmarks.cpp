@@ -4,7 +4,7 @@
 #include "programfixture.h"
 
 #include "experiment/experimentoperations.h"
-#include "platform/picturebox.h"
+#include "platform/qt/picturebox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +27,7 @@ void FireShot(benchmark::State &state)
 {
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
-    program.click("Command2");
+    program.click(program.ui().Command2);
     for (auto _ : state)
         program.tick();
     ProgramFixture::settle();
@@ -43,7 +43,10 @@ void DrawTarget(benchmark::State &state)
     RecordingMultimedia multimedia;
     ExperimentState &experimentState = program.state();
     ExperimentOperations operations(
-        experimentState, {label, label, label, label, label, label, label, program.plot(), multimedia},
+        experimentState,
+        {.Label2 = label, .Label4 = label, .Label5 = label, .Label9 = label, .Label11 = label,
+         .Label13 = label, .Label15 = label, .Picture1 = program.ui().Picture1,
+         .MMControl1 = multimedia},
         {program.scripted, program.clock, program.dialogs, program.programEnd});
     for (auto _ : state)
         operations.DrawTarget();
@@ -58,8 +61,8 @@ void HelpAndClose(benchmark::State &state)
     program.start(QStringLiteral("20"));
     program.dialogs.whenExhausted = QStringLiteral("20");
     for (auto _ : state) {
-        program.click("Command6");
-        program.form2().control<QPushButton>("Command1").click();
+        program.click(program.ui().Command6);
+        program.help().Command1.click();
         ProgramFixture::settle();
     }
 }
@@ -103,17 +106,17 @@ std::pair<double, double> automaticPace()
     std::vector<double> intervals;
     QElapsedTimer clock;
     qint64 last = -1;
-    QObject::connect(&program.timer(), &QTimer::timeout, [&] {
+    QObject::connect(&program.ui().Timer1, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
         if (last >= 0)
             intervals.push_back(double(now - last) / 1e6);
         last = now;
     });
     clock.start();
-    program.click("Command2");
+    program.click(program.ui().Command2);
     while (intervals.size() < 300)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    program.click("Command3");
+    program.click(program.ui().Command3);
     const double mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) / intervals.size();
     return {mean, *std::max_element(intervals.begin(), intervals.end())};
 }

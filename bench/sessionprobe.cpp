@@ -6,10 +6,10 @@
 #include "processmemory.h"
 #include "programfixture.h"
 
-#include "platform/clock.h"
-#include "platform/formruntime.h"
-#include "platform/mixingrandomgenerator.h"
-#include "platform/qtsoundplayer.h"
+#include "platform/runtime/clock.h"
+#include "platform/qt/formruntime.h"
+#include "platform/runtime/mixingrandomgenerator.h"
+#include "platform/qt/qtsoundplayer.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
         ProgramFixture program(ProgramFixture::Randomness::Production);
         program.start(QStringLiteral("20"));
         for (int shot = 0; shot < 10'000; ++shot)
-            program.click("Command1");
+            program.click(program.ui().Command1);
         std::printf("%lld\n", peakResidentKiB());
         return 0;
     }

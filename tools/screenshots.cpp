@@ -16,15 +16,14 @@ int main(int argc, char *argv[])
 
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
-    program.click("Command2"); // AutoStart
+    program.click(program.ui().Command2); // AutoStart
     // 61 experiments and 7 shots of the next one, fired as the timer would.
-    QTimer &timer = program.timer();
     for (int shot = 0; shot < 61 * 20 + 7; ++shot)
-        QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
-    program.click("Command3"); // AutoStop
+        program.tick();
+    program.click(program.ui().Command3); // AutoStop
     program.form1().window()->grab().save(out.filePath(QStringLiteral("main-window.png")));
 
-    program.click("Command6"); // Help
+    program.click(program.ui().Command6); // Help
     program.form2().window()->grab().save(out.filePath(QStringLiteral("help-window.png")));
     std::printf("wrote %s and %s\n", qPrintable(out.filePath(QStringLiteral("main-window.png"))),
                 qPrintable(out.filePath(QStringLiteral("help-window.png"))));

@@ -2,13 +2,13 @@
 
 #include "experiment/experimentstate.h"
 #include "experiment/messages.h"
-#include "platform/clock.h"
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/playcue.h"
-#include "platform/programend.h"
-#include "platform/randomsource.h"
-#include "platform/runtimefunctions.h"
+#include "platform/runtime/clock.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/dialogs.h"
+#include "platform/runtime/playcue.h"
+#include "platform/runtime/programend.h"
+#include "platform/runtime/randomsource.h"
+#include "platform/runtime/runtimefunctions.h"
 
 #include <QPointF>
 

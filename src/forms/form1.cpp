@@ -1,48 +1,43 @@
 #include "forms/form1.h"
 
+#include "experiment/messages.h"
 #include "forms/form1design.h"
-#include "platform/formlabel.h"
-#include "platform/formruntime.h"
-#include "platform/mcicontrol.h"
-#include "platform/picturebox.h"
-#include "platform/playcue.h"
+#include "platform/qt/formlabel.h"
+#include "platform/qt/formruntime.h"
+#include "platform/qt/mcicontrol.h"
+#include "platform/qt/picturebox.h"
+#include "platform/runtime/playcue.h"
 
 #include <QPushButton>
 #include <QTimer>
 
-Form1::Form1(FormRuntime &runtime, const MainWindowServices &services)
-    : Form(runtime, form1Design(), &services.sound), services_(services)
+Form1::Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help,
+             const FormDesign &design)
+    : DesignedForm(runtime, design, &services.sound), services_(services), helpForm_(help)
+{
+}
+
+Form1::Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help)
+    : Form1(runtime, services, help, form1Design())
 {
 }
 
 ExperimentOperations Form1::operations()
 {
-    return ExperimentOperations(state_, *controls_,
+    return ExperimentOperations(state_, controls().experiment(),
                                 {services_.random, services_.clock, services_.dialogs, runtime()});
-}
-
-void Form1::setEnabled(const char *button, bool enabled)
-{
-    control<QPushButton>(button).setEnabled(enabled);
 }
 
 void Form1::connectEvents()
 {
-    // A fresh window: the handlers of this load work on its controls.
-    controls_.emplace(ExperimentControls{
-        control<FormLabel>("Label2"),  control<FormLabel>("Label4"),
-        control<FormLabel>("Label5"),  control<FormLabel>("Label9"),
-        control<FormLabel>("Label11"), control<FormLabel>("Label13"),
-        control<FormLabel>("Label15"), control<PictureBox>("Picture1"),
-        control<MciControl>("MMControl1"),
-    });
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Command2", [this] { Command2_Click(); });
-    onClick("Command3", [this] { Command3_Click(); });
-    onClick("Command4", [this] { Command4_Click(); });
-    onClick("Command5", [this] { Command5_Click(); });
-    onClick("Command6", [this] { Command6_Click(); });
-    onTimer("Timer1", [this] { Timer1_Timer(); });
+    Form1Controls &c = controls();
+    onClick(c.Command1, [this] { Command1_Click(); });
+    onClick(c.Command2, [this] { Command2_Click(); });
+    onClick(c.Command3, [this] { Command3_Click(); });
+    onClick(c.Command4, [this] { Command4_Click(); });
+    onClick(c.Command5, [this] { Command5_Click(); });
+    onClick(c.Command6, [this] { Command6_Click(); });
+    onTimer(c.Timer1, [this] { Timer1_Timer(); });
 }
 
 void Form1::Load()
@@ -57,8 +52,9 @@ void Form1::Activate()
 
 EntryOutcome Form1::prepareExperiment()
 {
-    setEnabled("Command3", false);
-    setEnabled("Command5", false);
+    Form1Controls &c = controls();
+    c.Command3.setEnabled(false);
+    c.Command5.setEnabled(false);
     ExperimentOperations experiment = operations();
     experiment.DrawTarget();
     if (experiment.AskShotsPerExperiment() == EntryOutcome::ProgramEnded)
@@ -70,38 +66,40 @@ EntryOutcome Form1::prepareExperiment()
 // Firing: one shot by hand.
 void Form1::Command1_Click()
 {
-    setEnabled("Command5", true);
-    operations().FireShot(QStringLiteral("成功"), QStringLiteral("失敗"));
+    controls().Command5.setEnabled(true);
+    operations().FireShot(messages::manualSuccess(), messages::manualFailure());
 }
 
 // AutoStart: only AutoStop stays usable while the timer fires.
 void Form1::Command2_Click()
 {
-    setEnabled("Command1", false);
-    setEnabled("Command2", false);
-    setEnabled("Command3", true);
-    setEnabled("Command4", false);
-    setEnabled("Command5", false);
-    setEnabled("Command6", false);
-    control<QTimer>("Timer1").start();
+    Form1Controls &c = controls();
+    c.Command1.setEnabled(false);
+    c.Command2.setEnabled(false);
+    c.Command3.setEnabled(true);
+    c.Command4.setEnabled(false);
+    c.Command5.setEnabled(false);
+    c.Command6.setEnabled(false);
+    c.Timer1.start();
 }
 
 // AutoStop
 void Form1::Command3_Click()
 {
-    setEnabled("Command1", true);
-    setEnabled("Command2", true);
-    setEnabled("Command3", false);
-    setEnabled("Command4", true);
-    setEnabled("Command5", true);
-    setEnabled("Command6", true);
-    control<QTimer>("Timer1").stop();
+    Form1Controls &c = controls();
+    c.Command1.setEnabled(true);
+    c.Command2.setEnabled(true);
+    c.Command3.setEnabled(false);
+    c.Command4.setEnabled(true);
+    c.Command5.setEnabled(true);
+    c.Command6.setEnabled(true);
+    c.Timer1.stop();
 }
 
 // Exit: there is no way to decline.
 void Form1::Command4_Click()
 {
-    PlayCue(control<MciControl>("MMControl1"), QStringLiteral("endpinpon.wav"), CueKind::Full);
+    PlayCue(controls().MMControl1, QStringLiteral("endpinpon.wav"), CueKind::Full);
     state_.Answer = ShowExitMessage(services_.dialogs);
     runtime().End();
 }
@@ -109,11 +107,13 @@ void Form1::Command4_Click()
 // Init: a fresh experiment, and N asked again.
 void Form1::Command5_Click()
 {
+    Form1Controls &c = controls();
     setMousePointer(11);
-    PlayCue(control<MciControl>("MMControl1"), QStringLiteral("pinpon.wav"), CueKind::Full);
-    control<PictureBox>("Picture1").Cls();
-    for (const char *label : {"Label2", "Label4", "Label5", "Label9", "Label11", "Label13", "Label15"})
-        control<FormLabel>(label).setCaption(QString());
+    PlayCue(c.MMControl1, QStringLiteral("pinpon.wav"), CueKind::Full);
+    c.Picture1.Cls();
+    for (FormLabel *label : {&c.Label2, &c.Label4, &c.Label5, &c.Label9, &c.Label11, &c.Label13,
+                             &c.Label15})
+        label->setCaption(QString());
     ResetCounters(state_);
     if (prepareExperiment() == EntryOutcome::ProgramEnded)
         return; // the hourglass stays: the program is over
@@ -123,13 +123,12 @@ void Form1::Command5_Click()
 // Help: the main window goes away while the help window is open.
 void Form1::Command6_Click()
 {
-    PlayCue(control<MciControl>("MMControl1"), QStringLiteral("pinpon.wav"), CueKind::Full);
+    PlayCue(controls().MMControl1, QStringLiteral("pinpon.wav"), CueKind::Full);
     Unload();
-    if (helpForm_)
-        helpForm_->Show();
+    helpForm_.Show();
 }
 
 void Form1::Timer1_Timer()
 {
-    operations().FireShot(QStringLiteral("Success"), QStringLiteral("Failure"));
+    operations().FireShot(messages::automaticSuccess(), messages::automaticFailure());
 }

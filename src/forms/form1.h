@@ -2,12 +2,12 @@
 
 #include "experiment/experimentoperations.h"
 #include "experiment/experimentstate.h"
-#include "platform/form.h"
-
-#include <optional>
+#include "forms/form1controls.h"
+#include "platform/qt/form.h"
 
 class Clock;
 class Dialogs;
+struct FormDesign;
 class RandomSource;
 class SoundPlayer;
 
@@ -24,13 +24,13 @@ struct MainWindowServices
 // The main window: the target plot, the counters and the run controls. It
 // owns the experiment state for the whole program; the window itself comes
 // and goes with Help and Close.
-class Form1 final : public Form
+class Form1 final : public DesignedForm<Form1Controls>
 {
 public:
-    Form1(FormRuntime &runtime, const MainWindowServices &services);
-
-    // The window shown by Help.
-    void setHelpForm(Form &help) { helpForm_ = &help; }
+    // help is the window that Help shows. A test may give another design.
+    Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help,
+          const FormDesign &design);
+    Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help);
 
     ExperimentState &state() { return state_; }
     const ExperimentState &state() const { return state_; }
@@ -44,7 +44,6 @@ private:
     ExperimentOperations operations();
     // AutoStop and Init off, the target drawn, N asked, the theory shown.
     EntryOutcome prepareExperiment();
-    void setEnabled(const char *button, bool enabled);
 
     void Command1_Click(); // Firing
     void Command2_Click(); // AutoStart
@@ -56,7 +55,5 @@ private:
 
     MainWindowServices services_;
     ExperimentState state_;
-    // The controls of the window now loaded, looked up once per load.
-    std::optional<ExperimentControls> controls_;
-    Form *helpForm_ = nullptr;
+    Form &helpForm_;
 };

@@ -2,21 +2,23 @@
 
 #include "forms/form2design.h"
 #include "forms/helptext.h"
-#include "platform/picturebox.h"
+#include "platform/qt/picturebox.h"
 
-Form2::Form2(FormRuntime &runtime)
-    : Form(runtime, form2Design())
+#include <QPushButton>
+
+Form2::Form2(FormRuntime &runtime, Form &main)
+    : DesignedForm(runtime, form2Design()), mainForm_(main)
 {
 }
 
 void Form2::connectEvents()
 {
-    onClick("Command1", [this] { Command1_Click(); });
+    onClick(controls().Command1, [this] { Command1_Click(); });
 }
 
 void Form2::Activate()
 {
-    auto &text = control<PictureBox>("Picture1");
+    PictureBox &text = controls().Picture1;
     text.Cls();
     for (const auto &line : helpText()) {
         if (line)
@@ -29,6 +31,5 @@ void Form2::Activate()
 void Form2::Command1_Click()
 {
     Unload();
-    if (mainForm_)
-        mainForm_->Show();
+    mainForm_.Show();
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "platform/form.h"
+#include "forms/form2controls.h"
+#include "platform/qt/form.h"
 
 // The help window: prints the explanation and leads back to the main window.
-class Form2 final : public Form
+class Form2 final : public DesignedForm<Form2Controls>
 {
 public:
-    explicit Form2(FormRuntime &runtime);
-
-    // The window that Close brings back.
-    void setMainForm(Form &main) { mainForm_ = &main; }
+    // main is the window that Close brings back.
+    Form2(FormRuntime &runtime, Form &main);
 
 protected:
     void Activate() override;
@@ -18,5 +17,5 @@ protected:
 private:
     void Command1_Click(); // Close
 
-    Form *mainForm_ = nullptr;
+    Form &mainForm_;
 };

@@ -1,6 +1,6 @@
 #include "forms/form2design.h"
 
-#include "platform/formdesign.h"
+#include "platform/qt/formdesign.h"
 
 namespace {
 

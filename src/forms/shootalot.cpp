@@ -1,8 +1,7 @@
 #include "forms/shootalot.h"
 
+// Each window keeps a reference to the other; neither uses it before start().
 ShootALot::ShootALot(FormRuntime &runtime, const MainWindowServices &services)
-    : form1_(runtime, services), form2_(runtime)
+    : form1_(runtime, services, form2_), form2_(runtime, form1_)
 {
-    form1_.setHelpForm(form2_);
-    form2_.setMainForm(form1_);
 }

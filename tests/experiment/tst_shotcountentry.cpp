@@ -2,7 +2,7 @@
 
 #include "experiment/experimentoperations.h"
 #include "experiment/experimentstate.h"
-#include "platform/runtimefunctions.h"
+#include "platform/runtime/runtimefunctions.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -16,7 +16,10 @@ struct EntryRig
     EntryRig() { ResetCounters(state); }
     ExperimentOperations operations()
     {
-        return ExperimentOperations(state, {l, l, l, l, l, l, label15, plot, multimedia},
+        return ExperimentOperations(state,
+                                    {.Label2 = l, .Label4 = l, .Label5 = l, .Label9 = l,
+                                     .Label11 = l, .Label13 = l, .Label15 = label15,
+                                     .Picture1 = plot, .MMControl1 = multimedia},
                                     {random, clock, dialogs, end});
     }
     ExperimentState state;
@@ -137,8 +140,7 @@ private slots:
     // accepted as a whole N from 5 to 50 or asked again.
     void fuzzEntry()
     {
-        const quint32 seed = QRandomGenerator::global()->generate();
-        qInfo("fuzz seed %u", seed);
+        const quint32 seed = testSeed();
         QRandomGenerator random(seed);
         const QStringList pieces{"1e999", "-", "+", ".", "e", "E", "D", " ", "\t", "\n", "\r",
                                  "0", "5", "9", "50", "1e1", "&H", "\u3000", "\uFF15", QString(QChar(0)),

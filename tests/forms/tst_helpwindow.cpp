@@ -1,7 +1,7 @@
 #include "programfixture.h"
 
-#include "platform/formlabel.h"
-#include "platform/picturebox.h"
+#include "platform/qt/formlabel.h"
+#include "platform/qt/picturebox.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -51,18 +51,18 @@ const HelpLine Expected[] = {
 
 PictureBox &helpText(ProgramFixture &program)
 {
-    return program.form2().control<PictureBox>("Picture1");
+    return program.help().Picture1;
 }
 
 void openHelp(ProgramFixture &program)
 {
-    program.click("Command6");
+    program.click(program.ui().Command6);
 }
 
 void closeHelp(ProgramFixture &program, const QString &n = QStringLiteral("20"))
 {
     program.dialogs.answer(n);
-    program.form2().control<QPushButton>("Command1").click();
+    program.help().Command1.click();
     ProgramFixture::settle();
 }
 
@@ -84,7 +84,7 @@ private slots:
                  QStringLiteral(" Even those who shoot bad guns \uFF3FHelp\uFF08Question and "
                                 "Operation method\uFF09   Orvane 6.2022"));
         QCOMPARE(window->size(), QSize(617, 503));
-        auto &close = program.form2().control<QPushButton>("Command1");
+        auto &close = program.help().Command1;
         QCOMPARE(close.text(), QStringLiteral("Close"));
         QCOMPARE(close.geometry(), QRect(560, 0, 49, 25));
         QCOMPARE(window->focusWidget(), &close);
@@ -93,9 +93,7 @@ private slots:
         QCOMPARE(text.geometry().right() + 1, close.geometry().right() + 1); // edges line up
         QCOMPARE(text.palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(text.font().pixelSize(), 15);
-        auto *line = window->findChild<QFrame *>(QStringLiteral("Line1"));
-        QVERIFY(line);
-        QCOMPARE(line->geometry(), QRect(8, 24, 601, 1));
+        QCOMPARE(program.help().Line1.geometry(), QRect(8, 24, 601, 1));
     }
 
     void printsTheTextExactly()
@@ -153,7 +151,7 @@ private slots:
         ProgramFixture program;
         program.start(QStringLiteral("5"));
         for (int i = 0; i < 7; ++i)
-            program.click("Command1");
+            program.click(program.ui().Command1);
         const int playsBefore = program.sound.plays; // the verdict's chime
         openHelp(program);
         // The window is gone; the experiment state is not.
@@ -183,7 +181,7 @@ private slots:
         for (int round = 0; round < 200; ++round) {
             for (int shot = 0; shot < program.state().ShotsPerExperiment + 2; ++shot) {
                 program.scripted.pushShot(shot % 2 ? 10 : 100);
-                program.click("Command1");
+                program.click(program.ui().Command1);
             }
             QVERIFY(program.state().experimentsJudged() > 0);
             openHelp(program);
@@ -202,10 +200,9 @@ private slots:
         for (int i = 0; i < state.ShotsPerExperiment; ++i)
             expected = float(double(expected) * 0.9);
         QCOMPARE(state.MissProbability, expected); // rebuilt from 1, not accumulated
-        for (const char *label : {"Label2", "Label4", "Label5", "Label9", "Label11", "Label13"})
-            QCOMPARE(program.caption(label), QString());
-        QVERIFY(!program.caption("Label15").isEmpty());
-        QCOMPARE(program.form1().control<FormLabel>("Label9").foreColor(), QColor(Qt::black));
+        QCOMPARE(program.valueCaptions(), QStringList(6));
+        QVERIFY(!program.ui().Label15.caption().isEmpty());
+        QCOMPARE(program.ui().Label9.foreColor(), QColor(Qt::black));
 
         QCOMPARE(int(QApplication::topLevelWidgets().size()), topLevelsAfterFirstRound);
         QCOMPARE(int(QApplication::allWidgets().size()), widgetsAfterFirstRound);
@@ -213,29 +210,31 @@ private slots:
         // Only the fresh ring on the plot.
         ProgramFixture reference;
         reference.start(QStringLiteral("5"));
-        QCOMPARE(program.plot().canvas(), reference.plot().canvas());
+        QCOMPARE(program.ui().Picture1.canvas(), reference.ui().Picture1.canvas());
         QCOMPARE(program.programEnd.ends, 0);
     }
 
-    void closingTheHelpWindowThroughItsFrameEnds()
+    // Nothing watches a window closing: with no window left the program
+    // ends, without the exit message or its cue.
+    void closingAWindowThroughItsFrameEnds_data()
     {
-        ProgramFixture program;
-        program.start();
-        openHelp(program);
-        program.form2().window()->close();
-        QCOMPARE(program.programEnd.ends, 1);
-        QVERIFY(!program.form1().isLoaded());
-        QVERIFY(program.dialogs.messages.empty());
+        QTest::addColumn<bool>("help");
+        QTest::newRow("the main window") << false;
+        QTest::newRow("the help window") << true;
     }
-
-    void closingTheMainWindowThroughItsFrameEndsWithoutTheMessage()
+    void closingAWindowThroughItsFrameEnds()
     {
+        QFETCH(bool, help);
         ProgramFixture program;
         program.start();
-        program.form1().window()->close();
+        if (help)
+            openHelp(program);
+        const int plays = program.sound.plays;
+        (help ? static_cast<Form &>(program.form2()) : program.form1()).window()->close();
         QCOMPARE(program.programEnd.ends, 1);
+        QVERIFY(!program.form1().isLoaded() && !program.form2().isLoaded());
         QVERIFY(program.dialogs.messages.empty());
-        QVERIFY(program.sound.plays == 0);
+        QCOMPARE(program.sound.plays, plays);
     }
 };
 

@@ -1,12 +1,17 @@
 #include "programfixture.h"
 
-#include "platform/formlabel.h"
-#include "platform/mcicontrol.h"
-#include "platform/picturebox.h"
+#include "platform/qt/formlabel.h"
+#include "platform/qt/mcicontrol.h"
+#include "platform/qt/picturebox.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+// Reaches the control a row is about through the window's typed controls.
+using ControlOf = QWidget *(*)(Form1Controls &);
+Q_DECLARE_METATYPE(ControlOf)
+#define CONTROL(name) ControlOf([](Form1Controls &c) -> QWidget * { return &c.name; })
 
 class TestMainWindowLayout : public QObject
 {
@@ -18,6 +23,7 @@ private slots:
     void controls_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<ControlOf>("control");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("fontPixels");
@@ -28,34 +34,35 @@ private slots:
         const QColor white(255, 255, 255);
         const QColor none;
         // Buttons
-        QTest::newRow("Command4 Exit") << "Command4" << "Exit" << QRect(0, 0, 49, 25) << 13 << false << false << none;
-        QTest::newRow("Command6 Help") << "Command6" << "Help" << QRect(448, 0, 49, 25) << 13 << false << false << none;
-        QTest::newRow("Command5 Init") << "Command5" << "Init" << QRect(496, 0, 49, 25) << 13 << false << false << none;
-        QTest::newRow("Command2 AutoStart") << "Command2" << "AutoStart" << QRect(40, 544, 97, 33) << 15 << true << false << none;
-        QTest::newRow("Command1 Firing") << "Command1" << "Firing" << QRect(160, 552, 129, 49) << 24 << true << false << none;
-        QTest::newRow("Command3 AutoStop") << "Command3" << "AutoStop" << QRect(40, 576, 97, 33) << 15 << true << false << none;
+        QTest::newRow("Command4 Exit") << "Command4" << CONTROL(Command4) << "Exit" << QRect(0, 0, 49, 25) << 13 << false << false << none;
+        QTest::newRow("Command6 Help") << "Command6" << CONTROL(Command6) << "Help" << QRect(448, 0, 49, 25) << 13 << false << false << none;
+        QTest::newRow("Command5 Init") << "Command5" << CONTROL(Command5) << "Init" << QRect(496, 0, 49, 25) << 13 << false << false << none;
+        QTest::newRow("Command2 AutoStart") << "Command2" << CONTROL(Command2) << "AutoStart" << QRect(40, 544, 97, 33) << 15 << true << false << none;
+        QTest::newRow("Command1 Firing") << "Command1" << CONTROL(Command1) << "Firing" << QRect(160, 552, 129, 49) << 24 << true << false << none;
+        QTest::newRow("Command3 AutoStop") << "Command3" << CONTROL(Command3) << "AutoStop" << QRect(40, 576, 97, 33) << 15 << true << false << none;
         // Labels
-        QTest::newRow("Label7 title") << "Label7" << "Even those who shoot bad guns will hit it" << QRect(48, 0, 401, 25) << 19 << true << true << QColor(255, 192, 255);
-        QTest::newRow("Label8 subtitle") << "Label8" << "A person who hits the gun skill once in 10 times shoots the gun" << QRect(56, 424, 441, 17) << 16 << false << false << none;
-        QTest::newRow("Label1") << "Label1" << "Number of hits" << QRect(32, 448, 121, 25) << 15 << true << true << white;
-        QTest::newRow("Label2") << "Label2" << "" << QRect(152, 448, 49, 25) << 19 << true << true << white;
-        QTest::newRow("Label3") << "Label3" << "Number of shots" << QRect(216, 448, 137, 25) << 15 << true << true << white;
-        QTest::newRow("Label4") << "Label4" << "" << QRect(352, 448, 49, 25) << 19 << true << true << white;
-        QTest::newRow("Label9") << "Label9" << "" << QRect(416, 448, 97, 25) << 19 << true << true << white;
-        QTest::newRow("Label12") << "Label12" << "Number of successes" << QRect(32, 480, 169, 25) << 15 << true << true << white;
-        QTest::newRow("Label13") << "Label13" << "" << QRect(200, 480, 73, 25) << 19 << true << true << white;
-        QTest::newRow("Label6") << "Label6" << "Success rate" << QRect(280, 496, 113, 25) << 15 << true << true << white;
-        QTest::newRow("Label5") << "Label5" << "" << QRect(392, 496, 121, 25) << 19 << true << true << white;
-        QTest::newRow("Label10") << "Label10" << "Number of experiments" << QRect(32, 512, 185, 25) << 15 << true << true << white;
-        QTest::newRow("Label11") << "Label11" << "" << QRect(216, 512, 65, 25) << 19 << true << true << white;
-        QTest::newRow("Label14") << "Label14" << "Mathematical probability of hitting at least once" << QRect(312, 528, 209, 41) << 15 << true << true << white;
-        QTest::newRow("Label15") << "Label15" << "" << QRect(328, 568, 177, 25) << 19 << true << true << white;
+        QTest::newRow("Label7 title") << "Label7" << CONTROL(Label7) << "Even those who shoot bad guns will hit it" << QRect(48, 0, 401, 25) << 19 << true << true << QColor(255, 192, 255);
+        QTest::newRow("Label8 subtitle") << "Label8" << CONTROL(Label8) << "A person who hits the gun skill once in 10 times shoots the gun" << QRect(56, 424, 441, 17) << 16 << false << false << none;
+        QTest::newRow("Label1") << "Label1" << CONTROL(Label1) << "Number of hits" << QRect(32, 448, 121, 25) << 15 << true << true << white;
+        QTest::newRow("Label2") << "Label2" << CONTROL(Label2) << "" << QRect(152, 448, 49, 25) << 19 << true << true << white;
+        QTest::newRow("Label3") << "Label3" << CONTROL(Label3) << "Number of shots" << QRect(216, 448, 137, 25) << 15 << true << true << white;
+        QTest::newRow("Label4") << "Label4" << CONTROL(Label4) << "" << QRect(352, 448, 49, 25) << 19 << true << true << white;
+        QTest::newRow("Label9") << "Label9" << CONTROL(Label9) << "" << QRect(416, 448, 97, 25) << 19 << true << true << white;
+        QTest::newRow("Label12") << "Label12" << CONTROL(Label12) << "Number of successes" << QRect(32, 480, 169, 25) << 15 << true << true << white;
+        QTest::newRow("Label13") << "Label13" << CONTROL(Label13) << "" << QRect(200, 480, 73, 25) << 19 << true << true << white;
+        QTest::newRow("Label6") << "Label6" << CONTROL(Label6) << "Success rate" << QRect(280, 496, 113, 25) << 15 << true << true << white;
+        QTest::newRow("Label5") << "Label5" << CONTROL(Label5) << "" << QRect(392, 496, 121, 25) << 19 << true << true << white;
+        QTest::newRow("Label10") << "Label10" << CONTROL(Label10) << "Number of experiments" << QRect(32, 512, 185, 25) << 15 << true << true << white;
+        QTest::newRow("Label11") << "Label11" << CONTROL(Label11) << "" << QRect(216, 512, 65, 25) << 19 << true << true << white;
+        QTest::newRow("Label14") << "Label14" << CONTROL(Label14) << "Mathematical probability of hitting at least once" << QRect(312, 528, 209, 41) << 15 << true << true << white;
+        QTest::newRow("Label15") << "Label15" << CONTROL(Label15) << "" << QRect(328, 568, 177, 25) << 19 << true << true << white;
         // The plot
-        QTest::newRow("Picture1") << "Picture1" << "" << QRect(72, 40, 401, 377) << 12 << false << false << none;
+        QTest::newRow("Picture1") << "Picture1" << CONTROL(Picture1) << "" << QRect(72, 40, 401, 377) << 12 << false << false << none;
     }
     void controls()
     {
         QFETCH(QString, name);
+        QFETCH(ControlOf, control);
         QFETCH(QString, caption);
         QFETCH(QRect, geometry);
         QFETCH(int, fontPixels);
@@ -65,8 +72,8 @@ private slots:
 
         ProgramFixture program;
         program.form1().Show(); // loaded, Activate not yet run
-        auto *widget = program.form1().window()->findChild<QWidget *>(name);
-        QVERIFY(widget);
+        QWidget *widget = control(program.ui());
+        QCOMPARE(widget->objectName(), name);
         QCOMPARE(widget->geometry(), geometry);
         auto *label = dynamic_cast<FormLabel *>(widget);
         const QFont font = label ? label->designFont() : widget->font();
@@ -123,16 +130,13 @@ private slots:
     {
         ProgramFixture program;
         program.form1().Show();
-        auto &player = program.form1().control<MciControl>("MMControl1");
+        auto &player = program.ui().MMControl1;
         QVERIFY(!player.isVisible());
         QCOMPARE(player.geometry(), QRect(120, 24, 244, 22));
-        auto &timer = program.form1().control<QTimer>("Timer1");
+        auto &timer = program.ui().Timer1;
         QCOMPARE(timer.interval(), 100);
-        QCOMPARE(timer.timerType(), Qt::PreciseTimer);
         QVERIFY(!timer.isActive());
-        auto *line = program.form1().window()->findChild<QFrame *>(QStringLiteral("Line1"));
-        QVERIFY(line);
-        QCOMPARE(line->geometry(), QRect(0, 24, 545, 1));
+        QCOMPARE(program.ui().Line1.geometry(), QRect(0, 24, 545, 1));
     }
 
     void tabOrderStartsAtThePlot()
@@ -169,22 +173,26 @@ private slots:
         QFETCH(QPoint, pixel);
         ProgramFixture program;
         program.form1().Show();
-        PictureBox &plot = program.plot();
+        PictureBox &plot = program.ui().Picture1;
         const QRgb before = plot.canvas().pixel(pixel);
         plot.PSet(float(point.x()), float(point.y()));
         QCOMPARE(plot.canvas().pixel(pixel), qRgb(0, 0, 0));
         QVERIFY(before != qRgb(0, 0, 0));
     }
 
+    // What is on screen is what was drawn, also after the window was covered.
     void drawingSurvivesBeingCovered()
     {
         ProgramFixture program;
         program.start();
-        const QImage before = program.plot().grab().toImage();
+        program.scripted.pushShot(150);
+        program.click(program.ui().Command1);
         program.form1().window()->hide();
         program.form1().window()->show();
         ProgramFixture::settle();
-        QCOMPARE(program.plot().grab().toImage(), before);
+        PictureBox &plot = program.ui().Picture1;
+        const QImage onScreen = plot.grab(plot.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen, plot.canvas());
     }
 };
 

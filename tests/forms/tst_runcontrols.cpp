@@ -1,7 +1,8 @@
 #include "processmemory.h"
 #include "programfixture.h"
 
-#include "platform/picturebox.h"
+#include "platform/qt/formlabel.h"
+#include "platform/qt/picturebox.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -25,18 +26,18 @@ void reach(ProgramFixture &program, const QString &state)
 {
     program.start();
     if (state == Manual)
-        program.click("Command1");
+        program.click(program.ui().Command1);
     else if (state == Automatic)
-        program.click("Command2");
+        program.click(program.ui().Command2);
 }
 
 void helpThenClose(ProgramFixture &program, const QString &n)
 {
-    program.click("Command6");
+    program.click(program.ui().Command6);
     if (!program.form2().isLoaded())
         return;
     program.dialogs.answer(n);
-    program.form2().control<QPushButton>("Command1").click();
+    program.help().Command1.click();
     ProgramFixture::settle();
 }
 
@@ -87,15 +88,15 @@ private slots:
         QCOMPARE(program.runState(), from);
         program.dialogs.whenExhausted = QStringLiteral("10");
         if (event == u"Firing")
-            program.click("Command1");
+            program.click(program.ui().Command1);
         else if (event == u"AutoStart")
-            program.click("Command2");
+            program.click(program.ui().Command2);
         else if (event == u"AutoStop")
-            program.click("Command3");
+            program.click(program.ui().Command3);
         else if (event == u"Exit")
-            program.click("Command4");
+            program.click(program.ui().Command4);
         else if (event == u"Init")
-            program.click("Command5");
+            program.click(program.ui().Command5);
         else if (event == u"Help")
             helpThenClose(program, QStringLiteral("10"));
         else if (event == u"Timer")
@@ -105,61 +106,44 @@ private slots:
         QCOMPARE(program.programEnd.ends, 0);
     }
 
-    void timerDoesNotFireBeforeAutoStart()
-    {
-        ProgramFixture program;
-        program.start();
-        QTest::qWait(350);
-        QCOMPARE(program.state().ShotIndex, 0);
-        QVERIFY(program.scripted.seeds.empty());
-    }
-
-    void autoStopBeforeTheFirstTickReachesTheManualState()
-    {
-        ProgramFixture program;
-        program.start();
-        program.click("Command2");
-        program.click("Command3");
-        QCOMPARE(program.runState(), Manual);
-        QCOMPARE(program.state().ShotIndex, 0);
-    }
-
     void automaticShotsJudgeInEnglish()
     {
         ProgramFixture program;
         program.start(QStringLiteral("5"));
-        program.click("Command2");
+        program.click(program.ui().Command2);
         for (int i = 0; i < 5; ++i) {
             program.scripted.pushShot(100);
             program.tick();
         }
-        QCOMPARE(program.caption("Label9"), QStringLiteral("Failure"));
+        QCOMPARE(program.ui().Label9.caption(), QStringLiteral("Failure"));
         QCOMPARE(program.runState(), Automatic); // a tick never touches Init
         // The verdict is red; the label's frame stays black.
-        const QImage verdict = program.form1().control<QWidget>("Label9").grab().toImage();
+        const QImage verdict = program.ui().Label9.grab().toImage();
         QCOMPARE(verdict.pixelColor(0, 0), QColor(Qt::black));
         bool red = false;
         for (int y = 0; y < verdict.height() && !red; ++y)
             for (int x = 0; x < verdict.width() && !red; ++x)
                 red = verdict.pixelColor(x, y) == QColor(255, 0, 0);
         QVERIFY(red);
-        program.click("Command3");
+        program.click(program.ui().Command3);
         for (int i = 0; i < 5; ++i) {
             program.scripted.pushShot(3);
-            program.click("Command1");
+            program.click(program.ui().Command1);
         }
-        QCOMPARE(program.caption("Label9"), QStringLiteral("成功"));
+        QCOMPARE(program.ui().Label9.caption(), QStringLiteral("成功"));
     }
 
-    // Timer1 really fires the shots: about ten a second.
+    // Timer1 really fires the shots: none before AutoStart, then about ten
+    // a second, and none after AutoStop.
     void theRealTimerFiresShots()
     {
         ProgramFixture program(ProgramFixture::Randomness::Production);
         program.start();
-        QCOMPARE(program.timer().interval(), 100);
-        program.click("Command2");
+        QTest::qWait(350);
+        QCOMPARE(program.state().ShotIndex, 0);
+        program.click(program.ui().Command2);
         QTest::qWait(1000);
-        program.click("Command3");
+        program.click(program.ui().Command3);
         const int shots = int(program.scripted.seeds.size()) + program.state().ShotIndex
                         + 20 * int(program.state().experimentsJudged());
         QVERIFY2(shots >= 2 && shots <= 30, qPrintable(QString::number(shots)));
@@ -174,68 +158,87 @@ private slots:
         program.start(QStringLiteral("20"));
         for (int i = 0; i < 27; ++i) { // one experiment judged, seven shots into the next
             program.scripted.pushShot(i % 3 ? 150 : 8);
-            program.click("Command1");
+            program.click(program.ui().Command1);
         }
-        QCOMPARE(program.caption("Label11"), QStringLiteral("1"));
+        QCOMPARE(program.ui().Label11.caption(), QStringLiteral("1"));
 
         QList<Qt::CursorShape> cursorDuringEntry;
         QList<QString> theoryDuringEntry;
         program.dialogs.duringInput = [&] {
             cursorDuringEntry << program.form1().window()->cursor().shape();
-            theoryDuringEntry << program.caption("Label15");
+            theoryDuringEntry << program.ui().Label15.caption();
         };
         program.dialogs.answer({QStringLiteral("abc"), QStringLiteral("12")});
-        program.click("Command5");
+        program.click(program.ui().Command5);
 
         QCOMPARE(cursorDuringEntry, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
         QCOMPARE(theoryDuringEntry, (QList<QString>{QString(), QString()}));
         QCOMPARE(program.form1().window()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(program.sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/pinpon.wav")));
         QCOMPARE(program.runState(), Ready);
-        for (const char *label : {"Label2", "Label4", "Label5", "Label9", "Label11", "Label13"})
-            QCOMPARE(program.caption(label), QString());
-        QCOMPARE(program.caption("Label15"), QStringLiteral("0.7175705"));
+        QCOMPARE(program.valueCaptions(), QStringList(6));
+        QCOMPARE(program.ui().Label15.caption(), QStringLiteral("0.7175705"));
         QCOMPARE(program.state().ShotsPerExperiment, 12);
 
         ProgramFixture reference;
         reference.start(QStringLiteral("12"));
-        QCOMPARE(program.plot().canvas(), reference.plot().canvas()); // only the fresh ring
+        QCOMPARE(program.ui().Picture1.canvas(), reference.ui().Picture1.canvas()); // only the fresh ring
 
         program.scripted.pushShot(150);
-        program.click("Command1");
-        QCOMPARE(program.caption("Label4"), QStringLiteral("1"));
+        program.click(program.ui().Command1);
+        QCOMPARE(program.ui().Label4.caption(), QStringLiteral("1"));
         reference.scripted.pushShot(150);
-        reference.click("Command1");
-        QCOMPARE(program.plot().canvas(), reference.plot().canvas()); // not cleared again
+        reference.click(reference.ui().Command1);
+        QCOMPARE(program.ui().Picture1.canvas(), reference.ui().Picture1.canvas()); // not cleared again
     }
 
-    void cancellingInitsEntryEndsWithTheHourglassStill()
+    // What the user meets on the way out, in order: the cue, the entry box
+    // where there is one, the message, and only then the end.
+    void endingTheProgram_data()
     {
-        ProgramFixture program;
-        program.start();
-        program.click("Command1");
-        program.click("Command5"); // the script has no answer: Cancel
-        QCOMPARE(program.programEnd.ends, 1);
-        QCOMPARE(int(program.dialogs.messages.size()), 1);
-        QCOMPARE(program.dialogs.messages[0].prompt, QStringLiteral("This software will exit."));
-        QVERIFY(!program.form1().isLoaded());
+        QTest::addColumn<bool>("byExit");
+        QTest::addColumn<QStringList>("effects");
+        const QString entry = QStringLiteral("InputBox Setting the number of shots of the gun");
+        const QString message = QStringLiteral("MsgBox This software will exit.");
+        QTest::newRow("Exit: its cue, after Stop and Close, then the message")
+            << true << QStringList{"stop", "stop", "play endpinpon.wav", message, "End"};
+        QTest::newRow("Cancel in Init's entry: Init's cue, the box, the message")
+            << false << QStringList{"stop", "stop", "play pinpon.wav", entry, message, "End"};
     }
-
-    void exitPlaysItsCueShowsTheMessageAndEnds()
+    void endingTheProgram()
     {
+        QFETCH(bool, byExit);
+        QFETCH(QStringList, effects);
         ProgramFixture program;
         program.start();
-        program.click("Command4");
-        QCOMPARE(program.sound.lastPlayed, QUrl(QStringLiteral("qrc:/cues/endpinpon.wav")));
-        QCOMPARE(program.sound.stops, 2); // Stop and Close come first
-        QCOMPARE(int(program.dialogs.messages.size()), 1);
-        const auto &message = program.dialogs.messages[0];
-        QCOMPARE(message.prompt, QStringLiteral("This software will exit."));
+        program.click(program.ui().Command1);
+        program.keepJournal();
+        program.click(byExit ? program.ui().Command4 : program.ui().Command5); // no answer: Cancel
+        QCOMPARE(program.journal, effects);
+        const auto &message = program.dialogs.messages.back();
         QCOMPARE(message.title, QStringLiteral("Even those who shoots bad guns"));
         QCOMPARE(message.buttons, 0);
         QCOMPARE(program.state().Answer, 1);
-        QCOMPARE(program.programEnd.ends, 1);
         QVERIFY(!program.form1().isLoaded());
+    }
+
+    // The freshly drawn ring is on screen while N is asked, at start-up, in
+    // Init and on the way back from Help.
+    void ringIsOnScreenWhileNIsAsked()
+    {
+        ProgramFixture program;
+        QList<bool> ringShown;
+        program.dialogs.duringInput = [&] {
+            PictureBox &plot = program.ui().Picture1;
+            const QImage onScreen = plot.grab(plot.contentsRect()).toImage();
+            ringShown << (onScreen.pixelColor(214, 186) == Qt::black); // (270, 250): on the ring
+        };
+        program.start();
+        program.click(program.ui().Command1);
+        program.dialogs.answer(QStringLiteral("20"));
+        program.click(program.ui().Command5);
+        helpThenClose(program, QStringLiteral("20"));
+        QCOMPARE(ringShown, (QList<bool>{true, true, true}));
     }
 
     // A million automatic shots at N = 5: 200000 experiments, far past
@@ -247,7 +250,7 @@ private slots:
                                   : 1'000'000;
         ProgramFixture program(ProgramFixture::Randomness::Production);
         program.start(QStringLiteral("5"));
-        program.click("Command2");
+        program.click(program.ui().Command2);
         qint64 expectedSuccesses = 0;
         bool hitInExperiment = false;
         qint64 residentAtWarmUp = 0;
@@ -272,8 +275,8 @@ private slots:
         const ExperimentState &s = program.state();
         QCOMPARE(s.experimentsJudged(), qint64(soakShots / 5));
         QCOMPARE(s.Successes, expectedSuccesses);
-        QCOMPARE(program.caption("Label11"), QString::number(soakShots / 5));
-        QCOMPARE(program.caption("Label13"), QString::number(expectedSuccesses));
+        QCOMPARE(program.ui().Label11.caption(), QString::number(soakShots / 5));
+        QCOMPARE(program.ui().Label13.caption(), QString::number(expectedSuccesses));
         QCOMPARE(program.runState(), Automatic);
 #if defined(__SANITIZE_ADDRESS__)
         // AddressSanitizer holds freed memory back on purpose, so resident
@@ -288,13 +291,10 @@ private slots:
     // A monkey at the controls: random clicks, ticks, entries, Help and
     // Close. After every event the buttons are in one of the three run
     // states and the experiment's invariants hold. Replay a failure with
-    // SHOOTALOT_MONKEY_SEED.
+    // SHOOTALOT_TEST_SEED.
     void monkey()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("SHOOTALOT_MONKEY_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("SHOOTALOT_MONKEY_SEED"))
-                                 : QRandomGenerator::global()->generate();
-        qInfo("monkey seed %u (SHOOTALOT_MONKEY_SEED=%u replays it)", seed, seed);
+        const quint32 seed = testSeed();
         QRandomGenerator random(seed);
         ProgramFixture program(ProgramFixture::Randomness::Production);
         program.dialogs.whenExhausted = QStringLiteral("5");
@@ -302,7 +302,6 @@ private slots:
 
         const QStringList junk{"abc", " ", "4.99", "50.5", "-10", "1e999", "12abc", "7.9", "\t",
                                "50.0", "0", "51", "1e-5", "5", "50", "20"};
-        const char *buttons[] = {"Command1", "Command2", "Command3", "Command5", "Command6"};
         for (int event = 0; event < 10'000; ++event) {
             // Whatever box opens next gets a few random texts first.
             for (int k = random.bounded(3); k > 0; --k)
@@ -313,9 +312,12 @@ private slots:
             } else if (choice == 4) {
                 helpThenClose(program, QString::number(5 + random.bounded(46)));
             } else {
-                program.click(buttons[random.bounded(5)]);
+                Form1Controls &c = program.ui();
+                QPushButton *buttons[] = {&c.Command1, &c.Command2, &c.Command3, &c.Command5,
+                                          &c.Command6};
+                program.click(*buttons[random.bounded(5)]);
                 if (program.form2().isLoaded()) {
-                    program.form2().control<QPushButton>("Command1").click();
+                    program.help().Command1.click();
                     ProgramFixture::settle();
                 }
             }

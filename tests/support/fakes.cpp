@@ -1,5 +1,18 @@
 #include "fakes.h"
 
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+quint32 testSeed()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("SHOOTALOT_TEST_SEED")
+                             ? qgetenv("SHOOTALOT_TEST_SEED").toUInt()
+                             : QRandomGenerator::global()->generate();
+    std::printf("seed %u (SHOOTALOT_TEST_SEED=%u replays it)\n", seed, seed);
+    return seed;
+}
+
 void ScriptedRandom::pushShot(int distance, float direction)
 {
     // Distance = Int(r * 200 + 1): the middle of the interval that gives it.
@@ -27,6 +40,7 @@ QString ScriptedDialogs::InputBox(const QString &prompt, const QString &title,
                                   const QString &defaultText)
 {
     prompts.push_back({prompt, title, defaultText});
+    note(journal, QStringLiteral("InputBox ") + title);
     if (duringInput)
         duringInput();
     if (answers_.empty())
@@ -39,5 +53,6 @@ QString ScriptedDialogs::InputBox(const QString &prompt, const QString &title,
 int ScriptedDialogs::MsgBox(const QString &prompt, int buttons, const QString &title)
 {
     messages.push_back({prompt, buttons, title});
+    note(journal, QStringLiteral("MsgBox ") + prompt);
     return 1;
 }

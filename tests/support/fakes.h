@@ -2,14 +2,15 @@
 
 // Stand-ins for the program's side effects: scripted randomness, a fixed
 // clock, dialogs answered from a script, and recorders for labels, plots,
-// sound and the end of the program.
+// sound and the end of the program. The dialogs, the sound and the end write
+// to one journal, so that tests can check the order of what the user meets.
 
-#include "platform/clock.h"
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/programend.h"
-#include "platform/randomsource.h"
-#include "platform/soundplayer.h"
+#include "platform/runtime/clock.h"
+#include "platform/runtime/controls.h"
+#include "platform/runtime/dialogs.h"
+#include "platform/runtime/programend.h"
+#include "platform/runtime/randomsource.h"
+#include "platform/runtime/soundplayer.h"
 
 #include <QColor>
 #include <QPointF>
@@ -19,6 +20,19 @@
 #include <deque>
 #include <functional>
 #include <vector>
+
+// A journal of effects in the order they happened, one line each
+// ("InputBox <title>", "MsgBox <prompt>", "play <file name>", "stop", "End"),
+// kept where a fake is given one.
+inline void note(QStringList *journal, const QString &effect)
+{
+    if (journal)
+        *journal << effect;
+}
+
+// A seed for a randomised test: SHOOTALOT_TEST_SEED replays one; printed so
+// that a red run can be replayed.
+quint32 testSeed();
 
 // Rnd returns the scripted values in turn, then repeats the last one.
 class ScriptedRandom final : public RandomSource
@@ -75,6 +89,7 @@ public:
     std::function<void()> duringInput;
     // The answer once the script is used up; empty is Cancel.
     QString whenExhausted;
+    QStringList *journal = nullptr;
 
 private:
     std::deque<QString> answers_;
@@ -83,8 +98,13 @@ private:
 class RecordingEnd final : public ProgramEnd
 {
 public:
-    void End() override { ++ends; }
+    void End() override
+    {
+        ++ends;
+        note(journal, QStringLiteral("End"));
+    }
     int ends = 0;
+    QStringList *journal = nullptr;
 };
 
 class RecordingSound final : public SoundPlayer
@@ -94,12 +114,19 @@ public:
     {
         lastPlayed = source;
         ++plays;
+        note(journal, QStringLiteral("play ") + source.fileName());
     }
-    void stop() override { ++stops; }
-    // Only the latest, so that a long run does not pile up a history.
+    void stop() override
+    {
+        ++stops;
+        note(journal, QStringLiteral("stop"));
+    }
+    // Only the latest, so that a long run does not pile up a history; the
+    // journal, when given, is for short runs.
     QUrl lastPlayed;
     int plays = 0;
     int stops = 0;
+    QStringList *journal = nullptr;
 };
 
 class FakeLabel final : public LabelControl

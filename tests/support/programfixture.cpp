@@ -1,7 +1,6 @@
 #include "programfixture.h"
 
-#include "platform/formlabel.h"
-#include "platform/picturebox.h"
+#include "platform/qt/formlabel.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -36,44 +35,42 @@ void ProgramFixture::start(const QString &n)
     settle();
 }
 
-QPushButton &ProgramFixture::button(const char *name)
+void ProgramFixture::click(QPushButton &button)
 {
-    return form1().control<QPushButton>(name);
-}
-
-QString ProgramFixture::caption(const char *label)
-{
-    return form1().control<FormLabel>(label).caption();
-}
-
-PictureBox &ProgramFixture::plot()
-{
-    return form1().control<PictureBox>("Picture1");
-}
-
-QTimer &ProgramFixture::timer()
-{
-    return form1().control<QTimer>("Timer1");
-}
-
-void ProgramFixture::click(const char *name)
-{
-    button(name).click();
+    button.click();
     settle();
 }
 
 void ProgramFixture::tick()
 {
-    QTimer &t = timer();
+    QTimer &t = ui().Timer1;
     if (t.isActive())
         QMetaObject::invokeMethod(&t, "timeout", Qt::DirectConnection);
 }
 
 QString ProgramFixture::runState()
 {
+    Form1Controls &c = ui();
     QString s;
-    for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
-        s += button(name).isEnabled() ? u'1' : u'0';
-    s += timer().isActive() ? u'1' : u'0';
+    for (const QPushButton *b : {&c.Command1, &c.Command2, &c.Command3, &c.Command4, &c.Command5,
+                                 &c.Command6})
+        s += b->isEnabled() ? u'1' : u'0';
+    s += c.Timer1.isActive() ? u'1' : u'0';
     return s;
+}
+
+QStringList ProgramFixture::valueCaptions()
+{
+    Form1Controls &c = ui();
+    QStringList captions;
+    for (const FormLabel *label : {&c.Label2, &c.Label4, &c.Label5, &c.Label9, &c.Label11, &c.Label13})
+        captions << label->caption();
+    return captions;
+}
+
+void ProgramFixture::keepJournal()
+{
+    dialogs.journal = &journal;
+    sound.journal = &journal;
+    programEnd.journal = &journal;
 }

@@ -3,18 +3,16 @@
 #include "fakes.h"
 
 #include "forms/shootalot.h"
-#include "platform/formruntime.h"
-#include "platform/mixingrandomgenerator.h"
+#include "platform/qt/formruntime.h"
+#include "platform/runtime/mixingrandomgenerator.h"
 
 #include <memory>
 
-class PictureBox;
 class QPushButton;
-class QTimer;
 
 // The whole program with its side effects replaced: dialogs answer from a
-// script, sound and the end of the program are recorded. Randomness is
-// scripted, or the program's own generator when asked for.
+// script, sound and the end of the program are recorded (in one journal,
+// once asked for). Randomness is scripted, or the program's own generator when asked for.
 class ProgramFixture
 {
 public:
@@ -30,19 +28,24 @@ public:
     Form1 &form1() { return program->mainWindow(); }
     Form2 &form2() { return program->helpWindow(); }
     ExperimentState &state() { return form1().state(); }
+    // The controls of the windows now loaded; bound afresh at every load.
+    Form1Controls &ui() { return form1().controls(); }
+    Form2Controls &help() { return form2().controls(); }
 
-    QPushButton &button(const char *name);
-    QString caption(const char *label);
-    PictureBox &plot();
-    QTimer &timer();
-    // Clicks a button of the main window the way a user would (nothing
-    // happens when it is disabled), then settles.
-    void click(const char *name);
+    // Clicks a button the way a user would (nothing happens when it is
+    // disabled), then settles.
+    void click(QPushButton &button);
     // One Timer event, as Timer1 raises it while it runs; nothing when it is off.
     void tick();
     // "1101010": Command1..Command6 enabled, then Timer1 running.
     QString runState();
+    // What Init clears but the theory: Label2, 4, 5, 9, 11 and 13.
+    QStringList valueCaptions();
+    // From now on the dialogs, the sound and the end write to journal; for
+    // short runs, since it keeps everything.
+    void keepJournal();
 
+    QStringList journal;
     ScriptedRandom scripted;
     MixingRandomGenerator production{12345};
     FixedClock clock;

@@ -1,8 +1,0 @@
-#include "platform/applicationend.h"
-
-#include <QCoreApplication>
-
-void ApplicationEnd::End()
-{
-    QCoreApplication::exit(0);
-}

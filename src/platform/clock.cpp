@@ -1,8 +1,0 @@
-#include "platform/clock.h"
-
-#include <QTime>
-
-float SystemClock::Timer()
-{
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
-}

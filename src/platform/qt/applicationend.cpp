@@ -1,0 +1,8 @@
+#include "platform/qt/applicationend.h"
+
+#include <QCoreApplication>
+
+void ApplicationEnd::End()
+{
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,181 @@
+#include "platform/qt/controlfactory.h"
+
+#include "platform/qt/designunits.h"
+#include "platform/qt/formlabel.h"
+#include "platform/qt/mcicontrol.h"
+#include "platform/qt/picturebox.h"
+
+#include <QIcon>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+QRect pixelGeometry(const ControlDesign &c)
+{
+    return {design::twipsToPixels(c.left), design::twipsToPixels(c.top),
+            design::twipsToPixels(c.width), design::twipsToPixels(c.height)};
+}
+
+void applyFont(QWidget &widget, const ControlDesign &c)
+{
+    if (c.font)
+        widget.setFont(design::gothicFont(c.font->points, c.font->bold));
+}
+
+void applyColours(QWidget &widget, const ControlDesign &c, QPalette::ColorRole backRole)
+{
+    QPalette p = widget.palette();
+    if (c.backColor)
+        p.setColor(backRole, design::colorFromBgr(*c.backColor));
+    if (c.foreColor)
+        p.setColor(QPalette::WindowText, design::colorFromBgr(*c.foreColor));
+    widget.setPalette(p);
+}
+
+void describe(QWidget &widget, const ControlDesign &c)
+{
+    widget.setObjectName(QString::fromLatin1(c.name));
+    widget.setAccessibleDescription(c.role);
+}
+
+void addLabel(FormWindow &window, const ControlDesign &c)
+{
+    auto *label = new FormLabel(&window);
+    describe(*label, c);
+    label->setGeometry(pixelGeometry(c));
+    if (c.font)
+        label->setDesignFont(design::gothicFont(c.font->points, c.font->bold));
+    applyColours(*label, c, QPalette::Window);
+    label->setFramed(c.framed);
+    label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setCaption(c.caption);
+}
+
+void addButton(FormWindow &window, const ControlDesign &c)
+{
+    auto *button = new QPushButton(c.caption, &window);
+    describe(*button, c);
+    button->setGeometry(pixelGeometry(c));
+    applyFont(*button, c);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+}
+
+void addPicture(FormWindow &window, const ControlDesign &c)
+{
+    const QRect geometry = pixelGeometry(c);
+    auto *picture = new PictureBox(&window, geometry.size() - QSize(4, 4), c.scaleWidth,
+                                   c.scaleHeight);
+    describe(*picture, c);
+    picture->setAccessibleName(c.role);
+    picture->setGeometry(geometry);
+    applyFont(*picture, c);
+    QPalette p = picture->palette();
+    // Without a colour of its own a picture box shows the window's face.
+    p.setColor(QPalette::Base, c.backColor ? design::colorFromBgr(*c.backColor)
+                                           : p.color(QPalette::Window));
+    p.setColor(QPalette::Text, c.foreColor ? design::colorFromBgr(*c.foreColor)
+                                           : QColor(Qt::black));
+    picture->setPalette(p);
+    picture->Cls();
+}
+
+void addLine(FormWindow &window, const ControlDesign &c)
+{
+    auto *line = new QFrame(&window);
+    describe(*line, c);
+    const int x1 = design::twipsToPixels(c.left);
+    const int x2 = design::twipsToPixels(c.left + c.width);
+    const int y = design::twipsToPixels(c.top);
+    line->setGeometry(std::min(x1, x2), y, std::abs(x2 - x1) + 1, 1);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    QPalette p = line->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    line->setPalette(p);
+}
+
+void addTimer(FormWindow &window, const ControlDesign &c)
+{
+    auto *timer = new QTimer(&window);
+    timer->setObjectName(QString::fromLatin1(c.name));
+    // The automatic pace must hold at 100 ms, not drift to the coarse timer's 5 %.
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(c.interval);
+}
+
+} // namespace
+
+ControlFactory::ControlFactory(SoundPlayer *sound)
+    : sound_(sound)
+{
+}
+
+void ControlFactory::createControl(FormWindow &window, const ControlDesign &c) const
+{
+    switch (c.kind) {
+    case ControlKind::Label:
+        addLabel(window, c);
+        break;
+    case ControlKind::CommandButton:
+        addButton(window, c);
+        break;
+    case ControlKind::PictureBox:
+        addPicture(window, c);
+        break;
+    case ControlKind::Line:
+        addLine(window, c);
+        break;
+    case ControlKind::Timer:
+        addTimer(window, c);
+        break;
+    case ControlKind::Multimedia:
+        if (sound_) {
+            auto *control = new MciControl(&window, *sound_);
+            describe(*control, c);
+            control->setGeometry(pixelGeometry(c));
+            control->setVisible(c.visible);
+        }
+        break;
+    }
+}
+
+std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) const
+{
+    auto window = std::make_unique<FormWindow>();
+    window->setObjectName(QString::fromLatin1(d.name));
+    window->setWindowTitle(d.caption);
+    window->setFixedSize(design::twipsToPixels(d.clientWidth),
+                         design::twipsToPixels(d.clientHeight));
+    if (d.font)
+        window->setFont(design::gothicFont(d.font->points, d.font->bold));
+    if (!d.iconResource.isEmpty())
+        window->setWindowIcon(QIcon(d.iconResource));
+
+    for (const ControlDesign &c : d.controls)
+        createControl(*window, c);
+
+    // Tab order over the controls that can take the focus; the first one
+    // holds it when the window opens.
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const ControlDesign &c : d.controls) {
+        if (c.tabIndex < 0
+            || (c.kind != ControlKind::CommandButton && c.kind != ControlKind::PictureBox))
+            continue;
+        if (auto *w = window->findChild<QWidget *>(QString::fromLatin1(c.name)))
+            focusable.emplace_back(c.tabIndex, w);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+    return window;
+}

@@ -1,0 +1,34 @@
+#include "platform/qt/designunits.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace design {
+
+int twipsToPixels(int twips)
+{
+    return int(std::lround(double(twips) / TwipsPerPixel));
+}
+
+int pointsToPixels(double points)
+{
+    return int(std::lround(points * 96.0 / 72.0));
+}
+
+QColor colorFromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
+}
+
+QFont gothicFont(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPixelSize(pointsToPixels(points));
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace design

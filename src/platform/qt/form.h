@@ -1,0 +1,112 @@
+#pragma once
+
+#include "platform/qt/controlfactory.h"
+#include "platform/qt/controllookup.h"
+#include "platform/qt/formdesign.h"
+#include "platform/qt/formwindow.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class FormRuntime;
+class SoundPlayer;
+
+// A form: a persistent object whose window is made from its design when it
+// is loaded and thrown away when it is unloaded. The object, and whatever
+// state a subclass keeps in it, lives on.
+//
+// Show loads the window if needed (raising Load), shows it, and raises
+// Activate once the calling handler has returned, when the form becomes the
+// active form anew. A closing dialog or another application does not raise
+// it again. A handler may unload its own form and carry on: the window is
+// hidden at once and destroyed later.
+class Form : public QObject
+{
+public:
+    Form(FormRuntime &runtime, const FormDesign &design, SoundPlayer *sound = nullptr);
+    ~Form() override;
+
+    void Show();
+    void Unload();
+    bool isLoaded() const { return bool(window_); }
+    FormWindow *window() const { return window_.get(); }
+
+    // 11 the hourglass, 1 the arrow, 0 the default.
+    void setMousePointer(int pointer);
+
+protected:
+    virtual void Load() {}
+    virtual void Activate() {}
+    // Takes hold of a freshly made window's controls, before connectEvents.
+    virtual void bindControls(const ControlLookup &lookup) = 0;
+    // Lets go of them, before the window is destroyed.
+    virtual void releaseControls() = 0;
+    // Connects the handlers to a freshly made window, before Load.
+    virtual void connectEvents() {}
+
+    // Runs handler on every click of button, unless the program is ending.
+    template <class Handler>
+    void onClick(QPushButton &button, Handler handler)
+    {
+        connect(&button, &QPushButton::clicked, this, [this, handler] {
+            if (acceptsEvents())
+                handler();
+        });
+    }
+    template <class Handler>
+    void onTimer(QTimer &timer, Handler handler)
+    {
+        connect(&timer, &QTimer::timeout, this, [this, handler] {
+            if (acceptsEvents())
+                handler();
+        });
+    }
+
+    FormRuntime &runtime() const { return runtime_; }
+
+private:
+    struct DeleteLater
+    {
+        void operator()(FormWindow *window) const;
+    };
+
+    bool acceptsEvents() const;
+    void load();
+    void closedThroughFrame();
+
+    FormRuntime &runtime_;
+    const FormDesign &design_;
+    ControlFactory factory_;
+    std::unique_ptr<FormWindow, DeleteLater> window_;
+};
+
+// A form whose handlers reach its controls through one struct of typed
+// references, Controls, bound by Controls::bind when the window is made and
+// dropped with the window, so that no reference outlives it.
+template <class Controls>
+class DesignedForm : public Form
+{
+public:
+    using Form::Form;
+
+    // The controls of the window now loaded.
+    Controls &controls()
+    {
+        if (!controls_)
+            stopOnWiringFault(QStringLiteral("a control of %1 was used while it was not loaded")
+                                  .arg(objectName()));
+        return *controls_;
+    }
+
+protected:
+    void bindControls(const ControlLookup &lookup) final { controls_.emplace(Controls::bind(lookup)); }
+    void releaseControls() final { controls_.reset(); }
+
+private:
+    std::optional<Controls> controls_;
+};

@@ -1,0 +1,95 @@
+#include "platform/qt/formlabel.h"
+
+#include <QPainter>
+
+FormLabel::FormLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    // Labels paint their whole rectangle and clip what does not fit.
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FormLabel::setFramed(bool framed)
+{
+    // QFrame would draw the frame in the caption's colour; the label draws
+    // its own instead and keeps the room for it.
+    framed_ = framed;
+    setContentsMargins(framed ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void FormLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (framed_) {
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void FormLabel::setCaption(const QString &caption)
+{
+    setText(caption);
+    fitCaption();
+}
+
+void FormLabel::setDesignFont(const QFont &font)
+{
+    designFont_ = font;
+    setFont(font);
+    fitCaption();
+}
+
+void FormLabel::fitCaption()
+{
+    // The designs were drawn for a narrow Japanese Gothic face; its Linux
+    // stand-ins set Latin text wider, and a caption that fitted its label
+    // would lose its last words. Such a caption is shown up to a quarter
+    // smaller rather than cut; beyond that it is clipped as designed.
+    if (designFont_.pixelSize() <= 0)
+        return;
+    const QRect room = contentsRect();
+    const QFontMetrics designMetrics(designFont_);
+    // Summing the characters' own advances needs no text shaping, which
+    // matters for the counters rewritten at every automatic shot.
+    int width = 0;
+    for (QChar c : text())
+        width += designMetrics.horizontalAdvance(c);
+    if (width < room.width() && designMetrics.height() <= room.height()) {
+        if (font() != designFont_)
+            setFont(designFont_);
+        return; // one line at the design size: the usual case, and a cheap one
+    }
+    QFont f = designFont_;
+    const int smallest = designFont_.pixelSize() * 3 / 4;
+    for (int size = designFont_.pixelSize(); size >= smallest; --size) {
+        f.setPixelSize(size);
+        const QRect needed = QFontMetrics(f).boundingRect(
+            QRect(0, 0, room.width(), 100000), int(alignment()) | Qt::TextWordWrap, text());
+        if (needed.height() <= room.height() && needed.width() <= room.width())
+            break;
+    }
+    if (f != font())
+        setFont(f);
+}
+
+QString FormLabel::caption() const
+{
+    return text();
+}
+
+void FormLabel::setForeColor(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+QColor FormLabel::foreColor() const
+{
+    return palette().color(QPalette::WindowText);
+}

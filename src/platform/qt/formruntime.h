@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/runtime/programend.h"
+
+#include <vector>
+
+class Form;
+class QWidget;
+
+// What the forms of the program share: which of them are loaded, which one
+// was activated last, and the end of the program. One per program run; the
+// forms keep a reference to it.
+class FormRuntime final : public ProgramEnd
+{
+public:
+    explicit FormRuntime(ProgramEnd &programEnd);
+
+    // Unloads every form and ends the program; from then on no form loads
+    // again and no event reaches a handler.
+    void End() override;
+    bool isEnding() const { return ending_; }
+
+    void formLoaded(Form &form);
+    void formUnloaded(Form &form);
+    int loadedCount() const { return int(loaded_.size()); }
+
+    // Whether showing form makes it the active form anew, which raises its
+    // Activate event. Showing the form that is already active does not.
+    bool takeActivation(Form &form);
+
+    // The window dialogs should stand over: the last activated form's.
+    QWidget *dialogParent() const;
+
+private:
+    ProgramEnd &programEnd_;
+    std::vector<Form *> loaded_; // not owned: the forms belong to the program
+    Form *active_ = nullptr;
+    bool ending_ = false;
+};

@@ -1,0 +1,133 @@
+#include "platform/qt/picturebox.h"
+
+#include "platform/qt/designunits.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace {
+constexpr int FrameWidth = 2; // the fixed three-dimensional frame
+}
+
+PictureBox::PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int scaleHeight)
+    : QFrame(parent)
+    , canvas_(innerSize, QImage::Format_RGB32)
+    , canvasSize_(innerSize)
+    , pixelsPerUnitX_(scaleWidth > 0 ? double(innerSize.width()) / scaleWidth
+                                     : 1.0 / design::TwipsPerPixel)
+    , pixelsPerUnitY_(scaleHeight > 0 ? double(innerSize.height()) / scaleHeight
+                                      : 1.0 / design::TwipsPerPixel)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(FrameWidth);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    canvas_.fill(Qt::white); // replaced by the background in Cls
+}
+
+void PictureBox::Cls()
+{
+    canvas_.fill(palette().color(QPalette::Base));
+    printY_ = 0;
+    printedLines_.clear();
+    setAccessibleDescription(QString());
+    scheduleRepaint();
+}
+
+QPointF PictureBox::toPixels(float x, float y) const
+{
+    return {double(x) * pixelsPerUnitX_, double(y) * pixelsPerUnitY_};
+}
+
+void PictureBox::PSet(float x, float y)
+{
+    const QPointF point(x, y);
+    PSetPoints({&point, 1});
+}
+
+void PictureBox::PSetPoints(std::span<const QPointF> points)
+{
+    // The target ring is thousands of points, redrawn every few shots of an
+    // automatic run: written straight into the pixels. Bounds are checked
+    // before the conversion, which truncates: inside the area that is the
+    // same as rounding down.
+    auto *pixels = reinterpret_cast<QRgb *>(canvas_.bits());
+    const qsizetype stride = canvas_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const double width = canvasSize_.width();
+    const double height = canvasSize_.height();
+    for (const QPointF &p : points) {
+        const double px = double(float(p.x())) * pixelsPerUnitX_;
+        const double py = double(float(p.y())) * pixelsPerUnitY_;
+        if (px >= 0 && py >= 0 && px < width && py < height)
+            pixels[qsizetype(py) * stride + qsizetype(px)] = foreColour_;
+    }
+    scheduleRepaint();
+}
+
+void PictureBox::scheduleRepaint()
+{
+    // One repaint request per batch of drawing, not one per point.
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
+}
+
+void PictureBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        foreColour_ = palette().color(QPalette::Text).rgb();
+    QFrame::changeEvent(event);
+}
+
+void PictureBox::Circle(float x, float y, float radius, const QColor &colour)
+{
+    QPainter painter(&canvas_);
+    painter.setPen(colour);
+    const double r = double(radius) * pixelsPerUnitX_; // radius in horizontal units
+    painter.drawEllipse(toPixels(x, y), r, r);
+    scheduleRepaint();
+}
+
+void PictureBox::Print(const QString &text)
+{
+    printLine(text);
+}
+
+void PictureBox::Print()
+{
+    printLine(QString());
+}
+
+void PictureBox::printLine(const QString &text)
+{
+    const QFontMetrics metrics(font());
+    if (!text.isEmpty()) {
+        QPainter painter(&canvas_);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QPoint(0, printY_ + metrics.ascent()), text);
+    }
+    printY_ += lineHeight();
+    printedLines_.append(text);
+    // The printed text is pixels; screen readers get it as the description.
+    setAccessibleDescription(printedLines_.join(u'\n'));
+    scheduleRepaint();
+}
+
+int PictureBox::lineHeight() const
+{
+    // A line is as high as the font was asked to be. The Gothic face's
+    // stand-ins report a box a pixel or two taller than that, which would
+    // push the help text's last line out of its area.
+    const int requested = font().pixelSize();
+    return requested > 0 ? requested : QFontMetrics(font()).height();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    repaintPending_ = false;
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), canvas_);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/runtime/controls.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QStringList>
+
+// A picture box: a framed drawing area whose drawing stays until Cls, also
+// when the window is covered and uncovered. Points and circles are given in
+// the box's user scale (or in twips when it has none); printed text moves
+// down line by line from the top left.
+class PictureBox final : public QFrame, public PlotSurface
+{
+    Q_OBJECT
+
+public:
+    // scaleWidth and scaleHeight of 0 mean the area is measured in twips.
+    PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int scaleHeight);
+
+    void Cls() override;
+    void PSet(float x, float y) override;
+    void PSetPoints(std::span<const QPointF> points) override;
+    void Circle(float x, float y, float radius, const QColor &colour) override;
+    // One line of text, then a line end; without text, an empty line. Text
+    // wider than the area is cut at its right edge, never wrapped.
+    void Print(const QString &text);
+    void Print();
+
+    const QImage &canvas() const { return canvas_; }
+    // What Print has written since the last Cls, line by line.
+    const QStringList &printedLines() const { return printedLines_; }
+    // Where the next printed line goes, in pixels from the top of the area.
+    int printPosition() const { return printY_; }
+    int lineHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QPointF toPixels(float x, float y) const;
+    void printLine(const QString &text);
+    void scheduleRepaint();
+
+    QImage canvas_;
+    QSize canvasSize_;
+    double pixelsPerUnitX_;
+    double pixelsPerUnitY_;
+    int printY_ = 0; // in pixels from the top of the area
+    QRgb foreColour_ = qRgb(0, 0, 0);
+    bool repaintPending_ = false;
+    QStringList printedLines_;
+};

@@ -1,0 +1,72 @@
+#include "platform/qt/qtdialogs.h"
+
+#include "platform/qt/designunits.h"
+#include "platform/qt/formruntime.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QFont dialogFont()
+{
+    return design::gothicFont(9.75, false);
+}
+
+// Wide enough that a window manager can show the whole title, with room
+// for its icon and buttons.
+int widthForTitle(const QString &title)
+{
+    return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 160;
+}
+} // namespace
+
+QtDialogs::QtDialogs(const FormRuntime &runtime)
+    : runtime_(runtime)
+{
+}
+
+QString QtDialogs::InputBox(const QString &prompt, const QString &title,
+                            const QString &defaultText)
+{
+    QInputDialog dialog(runtime_.dialogParent());
+    dialog.setFont(dialogFont());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // The dialog fixes its own size from its layout, which asking for its
+    // size hint builds: widen that layout.
+    dialog.sizeHint();
+    if (QLayout *layout = dialog.layout())
+        layout->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum,
+                                        QSizePolicy::Minimum));
+    // Over the lower half of the form, so that what the form shows at its
+    // middle (the main window's target) stays in sight while N is asked.
+    if (const QWidget *form = runtime_.dialogParent()) {
+        dialog.adjustSize();
+        const QRect frame = form->geometry();
+        dialog.move(frame.center().x() - dialog.width() / 2, frame.top() + frame.height() * 9 / 20);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+int QtDialogs::MsgBox(const QString &prompt, int /*buttons*/, const QString &title)
+{
+    // The program only ever asks for a single OK button without an icon.
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, runtime_.dialogParent());
+    box.setFont(dialogFont());
+    box.setEscapeButton(QMessageBox::Ok);
+    // QMessageBox sizes itself from its text; a spacer in its grid keeps
+    // the title from being cut.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    box.exec();
+    return 1; // OK, Esc and the close button all mean OK
+}

@@ -3,7 +3,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench sanitize screenshots clean
+.PHONY: run test build deps bench sanitize screenshots package lint-package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -41,5 +41,25 @@ sanitize: build
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
 
+# The Debian package, built as Debian builds its own: Release, with the
+# distribution's hardening flags (CMake reads CXXFLAGS and LDFLAGS but not
+# CPPFLAGS, which carries _FORTIFY_SOURCE), stripped.
+package:
+	@bash scripts/install-deps.sh --with-package
+	@eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
+	  export CXXFLAGS="$$CXXFLAGS $$CPPFLAGS" && \
+	  cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	        -DSHOOTALOT_TESTS=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB
+	@echo "package: $$(ls build-package/*.deb)"
+
+# What CI checks of the package: lintian without errors or warnings, and
+# the desktop entry and AppStream metadata valid.
+lint-package: package
+	@lintian --fail-on error,warning build-package/*.deb
+	@desktop-file-validate resources/org.shootalot.ShootALot.desktop
+	@appstreamcli validate --pedantic --no-net resources/org.shootalot.shootalot.metainfo.xml
+
 clean:
-	rm -rf build build-bench build-asan
+	rm -rf build build-bench build-asan build-package

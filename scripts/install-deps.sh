@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Shoot a Lot need.
 # Packages that are already installed are skipped, so a second run costs nothing.
+#   install-deps.sh [--with-tools] [--with-bench] [--with-package] ...
 set -euo pipefail
 
 packages=(
   build-essential      # g++ and make
-  cmake
-  qt6-base-dev         # Qt Core, Gui, Widgets, Test
-  qt6-multimedia-dev   # QSoundEffect for the sound cues
-  qt6-qpa-plugins      # the xcb and offscreen platform plugins
-  libgl-dev            # Qt's CMake package asks for OpenGL headers
+  cmake                # the build, and CTest
+  qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
+  qt6-multimedia-dev   # Qt Multimedia, which plays the sound cues
+  libgl-dev            # Qt's CMake package asks for the OpenGL headers
   fonts-ipafont-gothic # IPAPGothic, the stand-in for the windows' Japanese Gothic face
 )
-case "${1:-}" in
-  --with-tools) packages+=(xvfb xauth imagemagick) ;;      # screenshots under a virtual display
-  --with-bench) packages+=(libbenchmark-dev) ;;            # make bench
-esac
+for option in "$@"; do
+  case "$option" in
+    --with-tools)   packages+=(xvfb xauth imagemagick) ;;                 # screenshots under a virtual display
+    --with-bench)   packages+=(libbenchmark-dev) ;;                       # make bench
+    --with-package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;; # make package, and its checks
+    *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

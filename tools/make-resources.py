@@ -6,7 +6,9 @@ The four cues are short synthesised tones, written as 16-bit mono WAV:
   endpinpon.wav  the same two tones falling (Exit)
   Chimes.wav     a bright rising triad (an experiment judged a success)
   Chimes2.wav    a lower, falling pair (a failure)
-The icon is a target ring with a hit, 32 x 32 PNG.
+Each cue fades to silence over its last 20 ms, so that it never ends on a click.
+The icon is a target ring with a hit and a miss, as PNG at every size a desktop asks
+for (16 to 256 pixels), drawn from the same geometry with 4 x 4 supersampling.
 """
 import math, os, struct, sys, wave, zlib
 
@@ -29,7 +31,12 @@ def mix(*parts):
 def delay(samples, seconds):
     return [0.0] * int(RATE * seconds) + samples
 
+def fade_out(samples, seconds=0.02):
+    n = min(len(samples), int(RATE * seconds))
+    return samples[:len(samples) - n] + [s * (n - 1 - i) / n for i, s in enumerate(samples[len(samples) - n:])]
+
 def write_wav(path, samples):
+    samples = fade_out(samples)
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)
@@ -46,7 +53,10 @@ def png(path, size, pixel):
     data += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
     open(path, "wb").write(data)
 
-def icon_pixel(x, y):
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+def icon_colour(x, y):
+    """The icon at a point of its 32 x 32 design grid."""
     cx = cy = 15.5
     d = math.hypot(x - cx, y - cy)
     if d > 15.5:
@@ -58,6 +68,19 @@ def icon_pixel(x, y):
     if abs(d - 13) < 1.2 or abs(d - 7.5) < 1.2:
         return (40, 40, 40, 255)
     return (255, 192, 255, 255)    # the title's pink
+
+def icon_pixel(size):
+    """A pixel of the icon at size, averaged over 4 x 4 samples (32 at size 32, as before)."""
+    def pixel(x, y):
+        if size == 32:
+            return icon_colour(x, y)
+        samples = [icon_colour((x + (i + 0.5) / 4) * 32 / size - 0.5, (y + (j + 0.5) / 4) * 32 / size - 0.5)
+                   for i in range(4) for j in range(4)]
+        alpha = sum(c[3] for c in samples)
+        if alpha == 0:
+            return (0, 0, 0, 0)
+        return tuple(round(sum(c[k] * c[3] for c in samples) / alpha) for k in range(3)) + (round(alpha / 16),)
+    return pixel
 
 def main(root):
     cues = os.path.join(root, "resources", "cues")
@@ -71,7 +94,8 @@ def main(root):
               mix(tone(1047, 0.5, 0.4), delay(tone(1319, 0.5, 0.4), 0.08), delay(tone(1568, 0.6, 0.4), 0.16)))
     write_wav(os.path.join(cues, "Chimes2.wav"),
               mix(tone(440, 0.4, 0.45, 7), delay(tone(349, 0.6, 0.45, 6), 0.15)))
-    png(os.path.join(icons, "shootalot-32.png"), 32, icon_pixel)
+    for size in ICON_SIZES:
+        png(os.path.join(icons, "shootalot-%d.png" % size), size, icon_pixel(size))
 
 if __name__ == "__main__":
     main(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), ".."))

@@ -10,11 +10,16 @@ packages=(
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
   qt6-multimedia-dev   # Qt Multimedia, which plays the sound cues
   libgl-dev            # Qt's CMake package asks for the OpenGL headers
-  fonts-ipafont-gothic # IPAPGothic, the stand-in for the windows' Japanese Gothic face
+  fonts-morisawa-bizud-gothic # BIZ UDPGothic, the stand-in for the windows' Japanese Gothic face (with a real bold)
+  fonts-ipafont-gothic # IPAPGothic, the stand-in where BIZ UDPGothic is missing
+  # For the tests that meet the program as its users' desktops do:
+  xvfb xauth           # a real X display, for GNOME's theme
+  qt6-gtk-platformtheme adwaita-qt6 # GNOME's dark theme, and the Adwaita-Dark style
+  qt6-wayland weston   # a native Wayland window, on a headless compositor
 )
 for option in "$@"; do
   case "$option" in
-    --with-tools)   packages+=(xvfb xauth imagemagick) ;;                 # screenshots under a virtual display
+    --with-tools)   packages+=(imagemagick) ;;                            # screenshots
     --with-bench)   packages+=(libbenchmark-dev) ;;                       # make bench
     --with-package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;; # make package, and its checks
     *) echo "install-deps: unknown option $option" >&2; exit 2 ;;

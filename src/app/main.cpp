@@ -1,5 +1,6 @@
 #include "forms/shootalot.h"
 #include "platform/qt/applicationend.h"
+#include "platform/qt/designlook.h"
 #include "platform/qt/formruntime.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/qtsoundplayer.h"
@@ -147,6 +148,7 @@ int main(int argc, char *argv[])
     // The program ends by its own rules: Exit, a cancelled entry, or the
     // last window closed through its frame.
     QApplication::setQuitOnLastWindowClosed(false);
+    design::applyDesignLook();
     std::atexit(reportLostDisplay);
 
     MixingRandomGenerator random;

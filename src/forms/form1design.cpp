@@ -47,7 +47,7 @@ FormDesign makeDesign()
         .clientWidth = 8205,
         .clientHeight = 9300,
         .font = FontDesign{8.25, false},
-        .iconResource = QStringLiteral(":/icons/shootalot-32.png"),
+        .iconResource = QStringLiteral(":/icons/shootalot"),
         .controls = {
             button("Command4", "Exit", 0, 0, 735, 375, SmallButton, 12, "ends the program"),
             title,

@@ -1,5 +1,6 @@
 #include "platform/qt/controlfactory.h"
 
+#include "platform/qt/designlook.h"
 #include "platform/qt/designunits.h"
 #include "platform/qt/formlabel.h"
 #include "platform/qt/mcicontrol.h"
@@ -156,7 +157,7 @@ std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) co
     if (d.font)
         window->setFont(design::gothicFont(d.font->points, d.font->bold));
     if (!d.iconResource.isEmpty())
-        window->setWindowIcon(QIcon(d.iconResource));
+        window->setWindowIcon(design::iconSet(d.iconResource));
 
     for (const ControlDesign &c : d.controls)
         createControl(*window, c);

@@ -23,8 +23,12 @@ QColor colorFromBgr(quint32 bgr)
 QFont gothicFont(double points, bool bold)
 {
     QFont font;
+    // BIZ UDPGothic has a bold of its own, which stays bold at any scale, and
+    // line boxes as low as the designed face's; IPAPGothic, narrower but with
+    // a synthetic bold that fades at high densities, stands in without it.
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+                      QStringLiteral("BIZ UDPGothic"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("Noto Sans CJK JP")});
     font.setPixelSize(pointsToPixels(points));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);

@@ -49,6 +49,6 @@ struct FormDesign
     int clientWidth = 0; // twips
     int clientHeight = 0;
     std::optional<FontDesign> font; // none: the platform's default font
-    QString iconResource;           // empty: no icon of its own
+    QString iconResource;           // PNGs <iconResource>-<size>.png; empty: the program's icon
     std::vector<ControlDesign> controls;
 };

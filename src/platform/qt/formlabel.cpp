@@ -54,11 +54,9 @@ void FormLabel::fitCaption()
         return;
     const QRect room = contentsRect();
     const QFontMetrics designMetrics(designFont_);
-    // Summing the characters' own advances needs no text shaping, which
-    // matters for the counters rewritten at every automatic shot.
-    int width = 0;
-    for (QChar c : text())
-        width += designMetrics.horizontalAdvance(c);
+    // The whole text's advance, shaped as the label will set it (kerning
+    // makes it wider than its characters' advances added up).
+    const int width = designMetrics.horizontalAdvance(text());
     if (width < room.width() && designMetrics.height() <= room.height()) {
         if (font() != designFont_)
             setFont(designFont_);

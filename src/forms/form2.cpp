@@ -20,6 +20,11 @@ void Form2::Activate()
 {
     PictureBox &text = controls().Picture1;
     text.Cls();
+    QStringList lines;
+    for (const auto &line : helpText())
+        if (line)
+            lines << line->toString();
+    text.fitTextWidth(lines);
     for (const auto &line : helpText()) {
         if (line)
             text.Print(line->toString());

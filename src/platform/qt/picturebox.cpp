@@ -5,13 +5,14 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 constexpr int FrameWidth = 2; // the fixed three-dimensional frame
 }
 
 PictureBox::PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int scaleHeight)
     : QFrame(parent)
-    , canvas_(innerSize, QImage::Format_RGB32)
     , canvasSize_(innerSize)
     , pixelsPerUnitX_(scaleWidth > 0 ? double(innerSize.width()) / scaleWidth
                                      : 1.0 / design::TwipsPerPixel)
@@ -22,11 +23,23 @@ PictureBox::PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int sca
     setLineWidth(FrameWidth);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    makeCanvas();
     canvas_.fill(Qt::white); // replaced by the background in Cls
+}
+
+void PictureBox::makeCanvas()
+{
+    // Drawn at the screen's own resolution: on a high-density screen points,
+    // circles and text are as sharp as the screen allows, never scaled up.
+    const qreal ratio = devicePixelRatioF();
+    canvas_ = QImage(canvasSize_ * ratio, QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio);
 }
 
 void PictureBox::Cls()
 {
+    if (!qFuzzyCompare(canvas_.devicePixelRatio(), devicePixelRatioF()))
+        makeCanvas(); // the window moved to a screen of another density
     canvas_.fill(palette().color(QPalette::Base));
     printY_ = 0;
     printedLines_.clear();
@@ -50,16 +63,24 @@ void PictureBox::PSetPoints(std::span<const QPointF> points)
     // The target ring is thousands of points, redrawn every few shots of an
     // automatic run: written straight into the pixels. Bounds are checked
     // before the conversion, which truncates: inside the area that is the
-    // same as rounding down.
+    // same as rounding down. A point is a pixel of the design, as many screen
+    // pixels wide as the screen's density, placed at the screen's resolution.
     auto *pixels = reinterpret_cast<QRgb *>(canvas_.bits());
     const qsizetype stride = canvas_.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const double width = canvasSize_.width();
-    const double height = canvasSize_.height();
+    const double ratio = canvas_.devicePixelRatio();
+    const qsizetype dot = std::max<qsizetype>(1, qRound(ratio));
+    const qsizetype width = canvas_.width();
+    const qsizetype height = canvas_.height();
     for (const QPointF &p : points) {
-        const double px = double(float(p.x())) * pixelsPerUnitX_;
-        const double py = double(float(p.y())) * pixelsPerUnitY_;
-        if (px >= 0 && py >= 0 && px < width && py < height)
-            pixels[qsizetype(py) * stride + qsizetype(px)] = foreColour_;
+        const double px = double(float(p.x())) * pixelsPerUnitX_ * ratio;
+        const double py = double(float(p.y())) * pixelsPerUnitY_ * ratio;
+        if (!(px >= 0 && py >= 0 && px < width && py < height))
+            continue;
+        const qsizetype x0 = qsizetype(px);
+        const qsizetype y0 = qsizetype(py);
+        for (qsizetype y = y0; y < std::min(y0 + dot, height); ++y)
+            for (qsizetype x = x0; x < std::min(x0 + dot, width); ++x)
+                pixels[y * stride + x] = foreColour_;
     }
     scheduleRepaint();
 }
@@ -97,6 +118,20 @@ void PictureBox::Print(const QString &text)
 void PictureBox::Print()
 {
     printLine(QString());
+}
+
+void PictureBox::fitTextWidth(const QStringList &lines)
+{
+    QFont f = font();
+    f.setStretch(100);
+    const QFontMetrics metrics(f);
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int room = canvasSize_.width();
+    if (widest > room) // the stretch is whole percent: round down so that it fits
+        f.setStretch(std::max(75, room * 100 / widest));
+    setFont(f);
 }
 
 void PictureBox::printLine(const QString &text)

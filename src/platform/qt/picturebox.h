@@ -26,7 +26,13 @@ public:
     // wider than the area is cut at its right edge, never wrapped.
     void Print(const QString &text);
     void Print();
+    // Narrows the font, once for all of lines, so that the widest of them
+    // fits the area whole: a horizontal stretch, never below three quarters
+    // of the font's own width. The designs were drawn for a narrow face;
+    // the stand-ins set Latin text wider.
+    void fitTextWidth(const QStringList &lines);
 
+    // What has been drawn, at the screen's density (its devicePixelRatio).
     const QImage &canvas() const { return canvas_; }
     // What Print has written since the last Cls, line by line.
     const QStringList &printedLines() const { return printedLines_; }
@@ -39,6 +45,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void makeCanvas();
     QPointF toPixels(float x, float y) const;
     void printLine(const QString &text);
     void scheduleRepaint();

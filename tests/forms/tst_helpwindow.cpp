@@ -126,9 +126,18 @@ private slots:
             QCOMPARE(line.mid(k), QString::fromUtf8(e.text));
         }
         // Everything printed stands inside the area, the last line's
-        // descenders included.
+        // descenders included, and no line is cut at its right edge: the
+        // last columns hold nothing but the white background, and the face
+        // is narrowed by no more than a quarter.
         const PictureBox &area = helpText(program);
         const QFontMetrics metrics(area.font());
+        const QImage &canvas = area.canvas();
+        const int edge = int(canvas.width() - 2 * canvas.devicePixelRatio());
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = edge; x < canvas.width(); ++x)
+                QVERIFY2(canvas.pixel(x, y) == qRgb(255, 255, 255),
+                         qPrintable(QStringLiteral("text at the edge, line %1").arg(1 + y / 15)));
+        QVERIFY(area.font().stretch() >= 75);
         QCOMPARE(area.printPosition(), 29 * area.lineHeight());
         QVERIFY(28 * area.lineHeight() + metrics.height() <= area.canvas().height());
         QVERIFY(area.lineHeight() >= metrics.ascent() + 1);

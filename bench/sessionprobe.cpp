@@ -9,7 +9,7 @@
 #include "platform/runtime/clock.h"
 #include "platform/qt/formruntime.h"
 #include "platform/runtime/mixingrandomgenerator.h"
-#include "platform/qt/qtsoundplayer.h"
+#include "platform/qt/cueplayer.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
 
     MixingRandomGenerator random;
     SystemClock clock;
-    QtSoundPlayer sound;
+    CuePlayer sound;
     QuitEnd end;
     FormRuntime runtime(end);
     ReportingDialogs dialogs(runtime);

@@ -8,7 +8,8 @@ packages=(
   build-essential      # g++ and make
   cmake                # the build, and CTest
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
-  qt6-multimedia-dev   # Qt Multimedia, which plays the sound cues
+  qt6-multimedia-dev   # Qt Multimedia, whose audio sink plays the sound cues
+  libsndfile1-dev      # libsndfile, which decodes them (any WAV flavour, and reports damage)
   libgl-dev            # Qt's CMake package asks for the OpenGL headers
   fonts-morisawa-bizud-gothic # BIZ UDPGothic, the stand-in for the windows' Japanese Gothic face (with a real bold)
   fonts-ipafont-gothic # IPAPGothic, the stand-in where BIZ UDPGothic is missing
@@ -16,6 +17,7 @@ packages=(
   xvfb xauth           # a real X display, for GNOME's theme
   qt6-gtk-platformtheme adwaita-qt6 # GNOME's dark theme, and the Adwaita-Dark style
   qt6-wayland weston   # a native Wayland window, on a headless compositor
+  pulseaudio pulseaudio-utils # a private sound server whose null sink the cue test records
 )
 for option in "$@"; do
   case "$option" in

@@ -3,7 +3,7 @@
 #include "platform/qt/designlook.h"
 #include "platform/qt/formruntime.h"
 #include "platform/qt/qtdialogs.h"
-#include "platform/qt/qtsoundplayer.h"
+#include "platform/qt/cueplayer.h"
 #include "platform/runtime/clock.h"
 #include "platform/runtime/mixingrandomgenerator.h"
 
@@ -153,7 +153,7 @@ int main(int argc, char *argv[])
 
     MixingRandomGenerator random;
     SystemClock clock;
-    QtSoundPlayer sound;
+    CuePlayer sound;
     MainEnd programEnd;
     FormRuntime runtime(programEnd);
     QtDialogs dialogs(runtime);

@@ -15,7 +15,6 @@
 #include <QColor>
 #include <QPointF>
 #include <QStringList>
-#include <QUrl>
 
 #include <deque>
 #include <functional>
@@ -110,11 +109,12 @@ public:
 class RecordingSound final : public SoundPlayer
 {
 public:
-    void play(const QUrl &source) override
+    void open(const QString &fileName) override { ++opens; lastOpened = fileName; }
+    void play(const QString &fileName) override
     {
-        lastPlayed = source;
+        lastPlayed = fileName;
         ++plays;
-        note(journal, QStringLiteral("play ") + source.fileName());
+        note(journal, QStringLiteral("play ") + fileName);
     }
     void stop() override
     {
@@ -123,7 +123,9 @@ public:
     }
     // Only the latest, so that a long run does not pile up a history; the
     // journal, when given, is for short runs.
-    QUrl lastPlayed;
+    QString lastOpened;
+    QString lastPlayed;
+    int opens = 0;
     int plays = 0;
     int stops = 0;
     QStringList *journal = nullptr;

@@ -2,18 +2,17 @@
 
 #include "platform/runtime/controls.h"
 
-#include <QUrl>
 #include <QWidget>
 
 class SoundPlayer;
 
 // The multimedia control that plays the cues. It has a place on its window
 // but is never shown. Command words, matched without regard to case:
-//   Stop  - stops the cue it holds;   Close - stops it and lets it go;
+//   Stop  - ends the cue that plays;   Close - ends it and lets it go;
 //   Open  - opens the file named last; Sound - plays it once, without waiting.
-// A file is looked for in the working directory first; when it is not there
-// the program's own cue of that name is used. A command that does not apply
-// (Sound with nothing open, a file that is nowhere) does nothing.
+// The player finds the file (the working folder's, else the program's own)
+// and stays silent where there is none. A command it does not know, or
+// Sound with nothing open, does nothing.
 class MciControl final : public QWidget, public MultimediaControl
 {
     Q_OBJECT
@@ -24,11 +23,8 @@ public:
     void setCommand(const QString &command) override;
     void setFileName(const QString &fileName) override;
 
-    // Where a cue of that name is played from, or an empty URL.
-    static QUrl locateCue(const QString &fileName);
-
 private:
     SoundPlayer &player_;
     QString fileName_;
-    QUrl opened_;
+    QString opened_;
 };

@@ -1,0 +1,157 @@
+#include "platform/qt/cuedecoder.h"
+
+#include <QFile>
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileSignature signatureOf(const struct stat &s)
+{
+    return {qint64(s.st_size), qint64(s.st_mtim.tv_sec) * 1'000'000'000 + s.st_mtim.tv_nsec,
+            quint64(s.st_ino)};
+}
+
+// libsndfile reads from memory through these.
+struct MemoryFile
+{
+    const QByteArray &bytes;
+    sf_count_t position = 0;
+};
+
+sf_count_t memoryLength(void *user)
+{
+    return static_cast<MemoryFile *>(user)->bytes.size();
+}
+
+sf_count_t memorySeek(sf_count_t offset, int whence, void *user)
+{
+    auto *m = static_cast<MemoryFile *>(user);
+    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->position : m->bytes.size();
+    m->position = std::clamp<sf_count_t>(base + offset, 0, m->bytes.size());
+    return m->position;
+}
+
+sf_count_t memoryRead(void *to, sf_count_t count, void *user)
+{
+    auto *m = static_cast<MemoryFile *>(user);
+    const sf_count_t n = std::clamp<sf_count_t>(m->bytes.size() - m->position, 0, count);
+    std::copy_n(m->bytes.constData() + m->position, n, static_cast<char *>(to));
+    m->position += n;
+    return n;
+}
+
+sf_count_t memoryWrite(const void *, sf_count_t, void *)
+{
+    return 0;
+}
+
+sf_count_t memoryTell(void *user)
+{
+    return static_cast<MemoryFile *>(user)->position;
+}
+
+struct SndfileCloser
+{
+    void operator()(SNDFILE *f) const { sf_close(f); }
+};
+
+} // namespace
+
+std::optional<FileSignature> regularFileSignature(const QString &path)
+{
+    struct stat s {};
+    if (::stat(QFile::encodeName(path).constData(), &s) != 0 || !S_ISREG(s.st_mode))
+        return std::nullopt;
+    return signatureOf(s);
+}
+
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes,
+                                          FileSignature *signature)
+{
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QByteArray> result;
+    struct stat s {};
+    if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size <= maxBytes) {
+        QByteArray bytes(qsizetype(s.st_size), Qt::Uninitialized);
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        if (done == bytes.size()) {
+            result = std::move(bytes);
+            if (signature)
+                *signature = signatureOf(s);
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+std::shared_ptr<const Cue> decodeCue(const QByteArray &bytes, CueFormat out, const QString &origin)
+{
+    MemoryFile memory{bytes};
+    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    SF_INFO info{};
+    const std::unique_ptr<SNDFILE, SndfileCloser> file(sf_open_virtual(&io, SFM_READ, &info, &memory));
+    if (!file || info.channels < 1 || info.channels > 8 || info.samplerate < 1000
+        || info.samplerate > 384000 || info.frames < 1
+        || info.frames > sf_count_t(MaxCueSeconds) * info.samplerate)
+        return nullptr;
+    // A header whose data chunk claims more than the file holds is damage,
+    // not a cue (libsndfile reads what is there and notes the lie).
+    char log[4096] = {};
+    sf_command(file.get(), SFC_GET_LOG_INFO, log, sizeof log);
+    for (const char *line = std::strstr(log, "\ndata"); line; line = std::strstr(line + 1, "\ndata")) {
+        const char *end = std::strchr(line + 1, '\n');
+        const std::string_view text(line, end ? std::size_t(end - line) : std::strlen(line));
+        if (text.find("should be") != std::string_view::npos)
+            return nullptr;
+    }
+
+    std::vector<float> decoded(std::size_t(info.frames) * std::size_t(info.channels));
+    const sf_count_t got = sf_readf_float(file.get(), decoded.data(), info.frames);
+    if (got != info.frames)
+        return nullptr;
+
+    // To the output's rate (linear interpolation) and channels (a mono cue
+    // on every channel, extra channels dropped).
+    auto cue = std::make_shared<Cue>();
+    cue->origin = origin;
+    cue->rate = out.rate;
+    cue->channels = out.channels;
+    const double step = double(info.samplerate) / out.rate;
+    const auto frames = qsizetype(std::floor(double(info.frames - 1) / step)) + 1;
+    cue->samples.resize(std::size_t(frames) * std::size_t(out.channels));
+    for (qsizetype i = 0; i < frames; ++i) {
+        const double at = i * step;
+        const auto k = qsizetype(at);
+        const double t = at - double(k);
+        const qsizetype next = std::min<qsizetype>(k + 1, qsizetype(info.frames) - 1);
+        for (int c = 0; c < out.channels; ++c) {
+            const int from = std::min(c, info.channels - 1);
+            const float a = decoded[std::size_t(k * info.channels + from)];
+            const float b = decoded[std::size_t(next * info.channels + from)];
+            const double v = std::clamp(a + (b - a) * t, -1.0, 1.0);
+            cue->samples[std::size_t(i * out.channels + c)] = qint16(std::lround(v * 32767));
+        }
+    }
+    return cue;
+}

@@ -1,0 +1,62 @@
+#include "platform/qt/cuestream.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+CueStream::CueStream(CueFormat format, qsizetype fadeFrames, QObject *parent)
+    : QIODevice(parent), format_(format), fadeFrames_(std::max<qsizetype>(1, fadeFrames))
+{
+    open(QIODevice::ReadOnly);
+}
+
+void CueStream::start(std::shared_ptr<const Cue> cue)
+{
+    if (current_) {
+        next_ = std::move(cue);
+        if (fadeLeft_ < 0)
+            fadeLeft_ = fadeFrames_;
+    } else {
+        current_ = std::move(cue);
+        position_ = 0;
+    }
+}
+
+void CueStream::stop()
+{
+    next_.reset();
+    if (current_ && fadeLeft_ < 0)
+        fadeLeft_ = fadeFrames_;
+}
+
+qint64 CueStream::bytesAvailable() const
+{
+    // Silence never runs out.
+    return std::numeric_limits<qint32>::max() + QIODevice::bytesAvailable();
+}
+
+qint64 CueStream::readData(char *data, qint64 maxSize)
+{
+    const int channels = format_.channels;
+    const qint64 frameBytes = qint64(channels) * qint64(sizeof(qint16));
+    const qint64 frames = maxSize / frameBytes;
+    auto *out = reinterpret_cast<qint16 *>(data);
+    std::memset(data, 0, size_t(frames * frameBytes));
+    for (qint64 f = 0; f < frames; ++f) {
+        if (!current_)
+            break;
+        const double gain = fadeLeft_ < 0 ? 1.0 : double(fadeLeft_) / double(fadeFrames_);
+        const qint16 *in = current_->samples.data() + position_ * channels;
+        for (int c = 0; c < channels; ++c)
+            out[f * channels + c] = qint16(in[c] * gain);
+        ++position_;
+        const bool faded = fadeLeft_ >= 0 && --fadeLeft_ < 0;
+        if (faded || position_ >= current_->frames()) {
+            current_ = std::move(next_);
+            next_.reset();
+            position_ = 0;
+            fadeLeft_ = -1;
+        }
+    }
+    return frames * frameBytes;
+}

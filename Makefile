@@ -28,6 +28,7 @@ bench:
 	@bash scripts/install-deps.sh --with-bench
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
 	@QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
+	@bash bench/cue-latency.sh build-bench/bench/shootalot_cuelatency
 
 # Every test again under AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer; the first report fails the run.

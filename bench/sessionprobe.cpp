@@ -3,6 +3,8 @@
 //                             "prompt" once the shot-count box is on screen
 //   shootalot_probe session   fires 10^4 shots at N = 20 through the Firing
 //                             handler and prints the peak resident memory in KiB
+//   shootalot_probe bare      a bare Qt window asking the same question, for
+//                             comparison: prints "prompt" once its box is shown
 #include "processmemory.h"
 #include "programfixture.h"
 
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -55,6 +58,20 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
+    if (mode == "bare") {
+        QWidget window;
+        window.resize(547, 620);
+        window.show();
+        QInputDialog dialog(&window);
+        dialog.setWindowTitle(QStringLiteral("Setting the number of shots of the gun"));
+        dialog.setLabelText(QStringLiteral("Please enter an integer between 5 and 50."));
+        dialog.setTextValue(QStringLiteral("20"));
+        dialog.show();
+        QCoreApplication::processEvents();
+        std::printf("prompt\n");
+        std::fflush(stdout);
+        return 0;
+    }
     if (mode == "session") {
         ProgramFixture program(ProgramFixture::Randomness::Production);
         program.start(QStringLiteral("20"));

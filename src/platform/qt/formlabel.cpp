@@ -54,9 +54,15 @@ void FormLabel::fitCaption()
         return;
     const QRect room = contentsRect();
     const QFontMetrics designMetrics(designFont_);
-    // The whole text's advance, shaped as the label will set it (kerning
-    // makes it wider than its characters' advances added up).
-    const int width = designMetrics.horizontalAdvance(text());
+    // The characters' own advances added up need no text shaping, which
+    // matters for the counters rewritten at every automatic shot; kerning
+    // can make the shaped text a little wider, so only a clear fit is taken
+    // on their word, and a close one is measured as the label will set it.
+    int width = 0;
+    for (QChar c : text())
+        width += designMetrics.horizontalAdvance(c);
+    if (width + width / 20 + 2 >= room.width())
+        width = designMetrics.horizontalAdvance(text());
     if (width < room.width() && designMetrics.height() <= room.height()) {
         if (font() != designFont_)
             setFont(designFont_);

@@ -78,6 +78,10 @@ void PictureBox::PSetPoints(std::span<const QPointF> points)
             continue;
         const qsizetype x0 = qsizetype(px);
         const qsizetype y0 = qsizetype(py);
+        if (dot == 1) { // the usual case, and the ring's thousands of points
+            pixels[y0 * stride + x0] = foreColour_;
+            continue;
+        }
         for (qsizetype y = y0; y < std::min(y0 + dot, height); ++y)
             for (qsizetype x = x0; x < std::min(x0 + dot, width); ++x)
                 pixels[y * stride + x] = foreColour_;

@@ -1,0 +1,148 @@
+// How long after a verdict its cue is heard, from a recording of the sound
+// server's null sink (bench/cue-latency.sh starts a private one): the real
+// program at N = 5 fires automatically (ten shots a second) until 20
+// verdicts have been judged, while this process records the sink's monitor.
+// Each verdict's chime is found in the recording by its waveform; the
+// recording's clock is tied to the program's by the least-delayed block of
+// samples that arrived once the stream ran steadily. Prints the median and worst delay and how many were
+// never heard.
+#include "fakes.h"
+
+#include "forms/shootalot.h"
+#include "platform/qt/cuedecoder.h"
+#include "platform/qt/cueplayer.h"
+#include "platform/qt/formruntime.h"
+#include "platform/runtime/clock.h"
+#include "platform/runtime/mixingrandomgenerator.h"
+
+#include <QApplication>
+#include <QAudioSource>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QMediaDevices>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int Rate = 48000;
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::vector<float> cueSamples(const QString &origin)
+{
+    QFile f(origin);
+    f.open(QIODevice::ReadOnly);
+    const auto cue = decodeCue(f.readAll(), {Rate, 1}, origin);
+    std::vector<float> s;
+    for (qint16 v : cue->samples)
+        s.push_back(v / 32768.0f);
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QAudioDevice monitor;
+    // The server's devices are listed as they are found, not at once.
+    for (int tries = 0; tries < 60 && monitor.isNull(); ++tries) {
+        for (const QAudioDevice &d : QMediaDevices::audioInputs())
+            if (d.id() == "cues_recorder")
+                monitor = d;
+        if (monitor.isNull())
+            wait(50);
+    }
+    if (monitor.isNull()) {
+        std::printf("no recording of the sound server's sink (cues_recorder) to be had\n");
+        return 77;
+    }
+    QAudioFormat format;
+    format.setSampleRate(Rate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    QAudioSource source(monitor, format);
+    source.setBufferSize(Rate * 2 / 100);
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<float> recording;
+    double offsetMs = 1e18; // wall time of frame 0, at the least-delayed block
+    QIODevice *input = source.start();
+    QObject::connect(input, &QIODevice::readyRead, [&] {
+        const QByteArray bytes = input->readAll();
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+            recording.push_back(*reinterpret_cast<const qint16 *>(bytes.constData() + i) / 32768.0f);
+        // Only once the stream runs steadily: the first blocks come in a burst.
+        if (clock.elapsed() > 2000)
+            offsetMs = std::min(offsetMs, double(clock.nsecsElapsed()) / 1e6 - 1000.0 * double(recording.size()) / Rate);
+    });
+
+    MixingRandomGenerator random;
+    SystemClock systemClock;
+    ScriptedDialogs dialogs;
+    dialogs.whenExhausted = QStringLiteral("5");
+    RecordingEnd end;
+    FormRuntime runtime(end);
+    CuePlayer player;
+    player.openOutput();
+    wait(2500); // the null sink lowers its latency once a stream plays
+    struct Verdict { double ms; QString origin; };
+    std::vector<Verdict> verdicts;
+    QObject::connect(&player, &CuePlayer::cueStarted, [&](const QString &origin) {
+        verdicts.push_back({double(clock.nsecsElapsed()) / 1e6, origin});
+    });
+    ShootALot program(runtime, {random, systemClock, dialogs, player});
+    program.start();
+    wait(300);
+    program.mainWindow().controls().Command2.click(); // AutoStart
+    while (verdicts.size() < 20)
+        wait(50);
+    program.mainWindow().controls().Command3.click(); // AutoStop
+    wait(800);
+    source.stop();
+
+    std::vector<double> delays;
+    int lost = 0;
+    for (const Verdict &v : verdicts) {
+        const std::vector<float> cue = cueSamples(v.origin);
+        const qsizetype span = Rate * 3 / 100; // its first 30 ms
+        const auto at = [&](double ms) { return qsizetype((ms - offsetMs) * Rate / 1000); };
+        double best = 0;
+        qsizetype bestAt = -1;
+        for (qsizetype p = std::max<qsizetype>(0, at(v.ms - 30)); p < at(v.ms + 500) && p + span < qsizetype(recording.size()); ++p) {
+            double dot = 0, energy = 0, cueEnergy = 0;
+            for (qsizetype i = 0; i < span; i += 2) {
+                dot += recording[std::size_t(p + i)] * cue[std::size_t(i)];
+                energy += recording[std::size_t(p + i)] * recording[std::size_t(p + i)];
+                cueEnergy += cue[std::size_t(i)] * cue[std::size_t(i)];
+            }
+            const double correlation = dot / std::sqrt(energy * cueEnergy + 1e-12);
+            if (correlation > best)
+                best = correlation, bestAt = p;
+        }
+        if (best < 0.8) {
+            ++lost;
+            continue;
+        }
+        delays.push_back(1000.0 * double(bestAt) / Rate + offsetMs - v.ms);
+    }
+    std::sort(delays.begin(), delays.end());
+    if (delays.empty()) {
+        std::printf("verdict to its cue heard: none of %zu heard\n", verdicts.size());
+        return 1;
+    }
+    std::printf("verdict to its cue heard (%zu verdicts, N = 5, 10 shots/s): median %.1f ms, worst %.1f ms, %d never heard\n",
+                verdicts.size(), delays[delays.size() / 2], delays.back(), lost);
+    return 0;
+}

@@ -4,7 +4,13 @@
 #include "platform/qt/formlabel.h"
 #include "platform/qt/picturebox.h"
 
+#include "platform/qt/qtdialogs.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -77,6 +83,8 @@ private slots:
         QTest::newRow("automatic, Init is disabled") << Automatic << "Init" << Automatic;
         QTest::newRow("automatic, Help is disabled") << Automatic << "Help" << Automatic;
         QTest::newRow("automatic, Exit is disabled") << Automatic << "Exit" << Automatic;
+        QTest::newRow("ready, Return on Firing") << Ready << "Return on Firing" << Manual;
+        QTest::newRow("automatic, Enter on AutoStop") << Automatic << "Enter on AutoStop" << Manual;
     }
     void stateMachine()
     {
@@ -101,6 +109,10 @@ private slots:
             helpThenClose(program, QStringLiteral("10"));
         else if (event == u"Timer")
             program.tick();
+        else if (event == u"Return on Firing")
+            QTest::keyClick(&program.ui().Command1, Qt::Key_Return);
+        else if (event == u"Enter on AutoStop")
+            QTest::keyClick(&program.ui().Command3, Qt::Key_Enter);
         QVERIFY(program.form1().isLoaded());
         QCOMPARE(program.runState(), to);
         QCOMPARE(program.programEnd.ends, 0);
@@ -239,6 +251,63 @@ private slots:
         program.click(program.ui().Command5);
         helpThenClose(program, QStringLiteral("20"));
         QCOMPARE(ringShown, (QList<bool>{true, true, true}));
+    }
+
+    // While the real shot-count box is open, nothing reaches the windows
+    // behind it: neither an assistive technology's Press action nor a
+    // click() from code. (Press on Help used to unload the main window, and
+    // free the box, while the box was open.)
+    void nothingReachesTheWindowsBehindAModalBox_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("press");
+        QTest::newRow("Press on Help") << "Help" << true;
+        QTest::newRow("Press on Exit") << "Exit" << true;
+        QTest::newRow("Press on Firing") << "Firing" << true;
+        QTest::newRow("click() on Help") << "Help" << false;
+    }
+    void nothingReachesTheWindowsBehindAModalBox()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, press);
+        ScriptedRandom random;
+        FixedClock clock;
+        RecordingSound sound;
+        RecordingEnd end;
+        FormRuntime runtime(end);
+        QtDialogs dialogs(runtime);
+        ShootALot program(runtime, {random, clock, dialogs, sound});
+        bool checked = false;
+        QTimer poll; // acts once the box is open
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!QApplication::activeModalWidget())
+                return;
+            poll.stop();
+            Form1Controls &c = program.mainWindow().controls();
+            QPushButton &target = button == u"Help" ? c.Command6 : button == u"Exit" ? c.Command4 : c.Command1;
+            if (press)
+                QAccessible::queryAccessibleInterface(&target)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            else
+                target.click();
+            // A Press clicks after a short animation: give it the time.
+            QTimer::singleShot(300, [&] {
+                QWidget *box = QApplication::activeModalWidget();
+                QVERIFY(box && qobject_cast<QInputDialog *>(box));
+                QVERIFY(program.mainWindow().isLoaded() && !program.helpWindow().isLoaded());
+                QCOMPARE(program.mainWindow().state().ShotIndex, 0);
+                QCOMPARE(sound.plays, 0);
+                checked = true;
+                static_cast<QInputDialog *>(box)->accept(); // the default, 20
+            });
+        });
+        poll.start();
+        program.start();
+        ProgramFixture::settle(); // Activate, and the box in it
+        QVERIFY(checked);
+        QCOMPARE(program.mainWindow().state().ShotsPerExperiment, 20);
+        QCOMPARE(end.ends, 0);
     }
 
     // A million automatic shots at N = 5: 200000 experiments, far past

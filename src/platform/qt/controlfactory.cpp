@@ -7,6 +7,7 @@
 #include "platform/qt/picturebox.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -56,6 +57,27 @@ void addLabel(FormWindow &window, const ControlDesign &c)
     label->setCaption(c.caption);
 }
 
+// Return and Enter click a focused command button, as Space does: what a
+// keyboard user of a forms program expects of every button, default or not.
+class ReturnClicks final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (auto *button = qobject_cast<QPushButton *>(watched); button && button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
 void addButton(FormWindow &window, const ControlDesign &c)
 {
     auto *button = new QPushButton(c.caption, &window);
@@ -65,6 +87,7 @@ void addButton(FormWindow &window, const ControlDesign &c)
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
+    button->installEventFilter(new ReturnClicks(button));
 }
 
 void addPicture(FormWindow &window, const ControlDesign &c)

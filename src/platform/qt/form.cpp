@@ -26,7 +26,7 @@ Form::~Form()
 
 bool Form::acceptsEvents() const
 {
-    return window_ && !runtime_.isEnding();
+    return window_ && !runtime_.isEnding() && !runtime_.isModal();
 }
 
 void Form::load()

@@ -49,7 +49,8 @@ protected:
     // Connects the handlers to a freshly made window, before Load.
     virtual void connectEvents() {}
 
-    // Runs handler on every click of button, unless the program is ending.
+    // Runs handler on every click of button, unless the program is ending or
+    // a modal dialog is open.
     template <class Handler>
     void onClick(QPushButton &button, Handler handler)
     {

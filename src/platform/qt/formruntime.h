@@ -31,9 +31,27 @@ public:
     // The window dialogs should stand over: the last activated form's.
     QWidget *dialogParent() const;
 
+    // While a modal dialog is open no handler of any form runs, whatever
+    // sends the event (the mouse, the keyboard, an assistive technology's
+    // Press action, a click() from code): the dialog is waited on inside a
+    // handler, and nothing else may run until it returns.
+    class ModalScope
+    {
+    public:
+        explicit ModalScope(FormRuntime &runtime) : runtime_(runtime) { ++runtime_.modalDepth_; }
+        ~ModalScope() { --runtime_.modalDepth_; }
+        ModalScope(const ModalScope &) = delete;
+        ModalScope &operator=(const ModalScope &) = delete;
+
+    private:
+        FormRuntime &runtime_;
+    };
+    bool isModal() const { return modalDepth_ > 0; }
+
 private:
     ProgramEnd &programEnd_;
     std::vector<Form *> loaded_; // not owned: the forms belong to the program
     Form *active_ = nullptr;
     bool ending_ = false;
+    int modalDepth_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace {
 QFont dialogFont()
@@ -21,9 +22,20 @@ int widthForTitle(const QString &title)
 {
     return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 160;
 }
+// The dialog belongs to no form: a form can be unloaded, and its window
+// destroyed, while the dialog is open. It stands over the form's window as a
+// transient window all the same.
+void standOver(QDialog &dialog, const QWidget *form)
+{
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (!form || !form->windowHandle())
+        return;
+    dialog.winId(); // makes the dialog's window, to give it its transient parent
+    dialog.windowHandle()->setTransientParent(form->windowHandle());
+}
 } // namespace
 
-QtDialogs::QtDialogs(const FormRuntime &runtime)
+QtDialogs::QtDialogs(FormRuntime &runtime)
     : runtime_(runtime)
 {
 }
@@ -31,7 +43,8 @@ QtDialogs::QtDialogs(const FormRuntime &runtime)
 QString QtDialogs::InputBox(const QString &prompt, const QString &title,
                             const QString &defaultText)
 {
-    QInputDialog dialog(runtime_.dialogParent());
+    QInputDialog dialog;
+    standOver(dialog, runtime_.dialogParent());
     dialog.setFont(dialogFont());
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
@@ -50,6 +63,7 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title,
         const QRect frame = form->geometry();
         dialog.move(frame.center().x() - dialog.width() / 2, frame.top() + frame.height() * 9 / 20);
     }
+    const FormRuntime::ModalScope modal(runtime_);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
@@ -58,7 +72,8 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title,
 int QtDialogs::MsgBox(const QString &prompt, int /*buttons*/, const QString &title)
 {
     // The program only ever asks for a single OK button without an icon.
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, runtime_.dialogParent());
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok);
+    standOver(box, runtime_.dialogParent());
     box.setFont(dialogFont());
     box.setEscapeButton(QMessageBox::Ok);
     // QMessageBox sizes itself from its text; a spacer in its grid keeps
@@ -67,6 +82,7 @@ int QtDialogs::MsgBox(const QString &prompt, int /*buttons*/, const QString &tit
         grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum,
                                       QSizePolicy::Expanding),
                       grid->rowCount(), 0, 1, grid->columnCount());
+    const FormRuntime::ModalScope modal(runtime_);
     box.exec();
     return 1; // OK, Esc and the close button all mean OK
 }

@@ -9,12 +9,12 @@ class FormRuntime;
 class QtDialogs final : public Dialogs
 {
 public:
-    explicit QtDialogs(const FormRuntime &runtime);
+    explicit QtDialogs(FormRuntime &runtime);
 
     QString InputBox(const QString &prompt, const QString &title,
                      const QString &defaultText) override;
     int MsgBox(const QString &prompt, int buttons, const QString &title) override;
 
 private:
-    const FormRuntime &runtime_;
+    FormRuntime &runtime_;
 };

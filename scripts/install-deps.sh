@@ -18,6 +18,7 @@ packages=(
   qt6-gtk-platformtheme adwaita-qt6 # GNOME's dark theme, and the Adwaita-Dark style
   qt6-wayland weston   # a native Wayland window, on a headless compositor
   pulseaudio pulseaudio-utils # a private sound server whose null sink the cue test records
+  orca at-spi2-core dbus xdotool # Debian's screen reader on the accessibility bus, and keys sent to it
 )
 for option in "$@"; do
   case "$option" in

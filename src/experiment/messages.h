@@ -20,4 +20,25 @@ inline QString manualFailure() { return QStringLiteral("失敗"); }
 inline QString automaticSuccess() { return QStringLiteral("Success"); }
 inline QString automaticFailure() { return QStringLiteral("Failure"); }
 
+// What a screen reader is told as the experiment goes on.
+inline QString shotHeard(int shot, bool hit)
+{
+    return (hit ? QStringLiteral("Shot %1: hit.") : QStringLiteral("Shot %1: miss.")).arg(shot);
+}
+inline QString verdictHeard(const QString &verdict, const QString &rate)
+{
+    return QStringLiteral("%1. Success rate %2.").arg(verdict, rate);
+}
+inline QString readyHeard(int shots)
+{
+    return QStringLiteral("Ready: %1 shots per experiment. Firing fires one shot, AutoStart fires "
+                          "them automatically.").arg(shots);
+}
+inline QString automaticHeard() { return QStringLiteral("Automatic firing. Only AutoStop can be used."); }
+inline QString stoppedHeard() { return QStringLiteral("Automatic firing stopped."); }
+inline QString plotHeard(int shot, int shots, int hits)
+{
+    return QStringLiteral("Shot %1 of %2, %3 hit(s) in this experiment.").arg(shot).arg(shots).arg(hits);
+}
+
 } // namespace messages

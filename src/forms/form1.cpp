@@ -60,7 +60,21 @@ EntryOutcome Form1::prepareExperiment()
     if (experiment.AskShotsPerExperiment() == EntryOutcome::ProgramEnded)
         return EntryOutcome::ProgramEnded; // nothing more may run
     experiment.ShowTheory();
+    window()->announce(messages::readyHeard(state_.ShotsPerExperiment));
     return EntryOutcome::Accepted;
+}
+
+void Form1::describeShot(bool announceShot)
+{
+    Form1Controls &c = controls();
+    c.Picture1.setAccessibleDescription(
+        messages::plotHeard(state_.ShotIndex, state_.ShotsPerExperiment, state_.Hits));
+    QString said = announceShot ? messages::shotHeard(state_.ShotIndex, state_.Distance <= 20) : QString();
+    if (state_.ShotIndex == state_.ShotsPerExperiment)
+        said += (said.isEmpty() ? QString() : QStringLiteral(" "))
+              + messages::verdictHeard(c.Label9.caption(), c.Label5.caption());
+    if (!said.isEmpty())
+        window()->announce(said);
 }
 
 // Firing: one shot by hand.
@@ -68,6 +82,7 @@ void Form1::Command1_Click()
 {
     controls().Command5.setEnabled(true);
     operations().FireShot(messages::manualSuccess(), messages::manualFailure());
+    describeShot(true);
 }
 
 // AutoStart: only AutoStop stays usable while the timer fires.
@@ -81,6 +96,7 @@ void Form1::Command2_Click()
     c.Command5.setEnabled(false);
     c.Command6.setEnabled(false);
     c.Timer1.start();
+    window()->announce(messages::automaticHeard());
 }
 
 // AutoStop
@@ -94,6 +110,7 @@ void Form1::Command3_Click()
     c.Command5.setEnabled(true);
     c.Command6.setEnabled(true);
     c.Timer1.stop();
+    window()->announce(messages::stoppedHeard());
 }
 
 // Exit: there is no way to decline.
@@ -131,4 +148,5 @@ void Form1::Command6_Click()
 void Form1::Timer1_Timer()
 {
     operations().FireShot(messages::automaticSuccess(), messages::automaticFailure());
+    describeShot(false);
 }

@@ -44,6 +44,9 @@ private:
     ExperimentOperations operations();
     // AutoStop and Init off, the target drawn, N asked, the theory shown.
     EntryOutcome prepareExperiment();
+    // After a shot: what the plot shows, in words, and what to say of it
+    // (the verdict only, when the shot is not announced).
+    void describeShot(bool announceShot);
 
     void Command1_Click(); // Firing
     void Command2_Click(); // AutoStart

@@ -23,6 +23,13 @@ ControlDesign panelLabel(const char *name, const char *caption, int left, int to
             .role = QString::fromUtf8(role)};
 }
 
+// A value display, with the label whose caption names it.
+ControlDesign captionedBy(ControlDesign value, const char *caption)
+{
+    value.labelledBy = caption;
+    return value;
+}
+
 ControlDesign button(const char *name, const char *caption, int left, int top, int width,
                      int height, FontDesign font, int tab, const char *role)
 {
@@ -39,6 +46,7 @@ FormDesign makeDesign()
     ControlDesign hits = panelLabel("Label2", "", 2280, 6720, 735, 375, ValueFont, 3,
                                     "hits in the current experiment");
     hits.foreColor = Black;
+    hits.labelledBy = "Label1";
 
     return {
         .name = "Form1",
@@ -67,18 +75,18 @@ FormDesign makeDesign()
             panelLabel("Label1", "Number of hits", 480, 6720, 1815, 375, CaptionFont, 2, "caption of the hits"),
             hits,
             panelLabel("Label3", "Number of shots", 3240, 6720, 2055, 375, CaptionFont, 4, "caption of the shot number"),
-            panelLabel("Label4", "", 5280, 6720, 735, 375, ValueFont, 5, "number of the current shot"),
+            captionedBy(panelLabel("Label4", "", 5280, 6720, 735, 375, ValueFont, 5, "number of the current shot"), "Label3"),
             panelLabel("Label9", "", 6240, 6720, 1455, 375, ValueFont, 15, "verdict of the finished experiment"),
             panelLabel("Label12", "Number of successes", 480, 7200, 2535, 375, CaptionFont, 18, "caption of the successes"),
-            panelLabel("Label13", "", 3000, 7200, 1095, 375, ValueFont, 19, "number of successful experiments"),
+            captionedBy(panelLabel("Label13", "", 3000, 7200, 1095, 375, ValueFont, 19, "number of successful experiments"), "Label12"),
             panelLabel("Label6", "Success rate", 4200, 7440, 1695, 375, CaptionFont, 7, "caption of the success rate"),
-            panelLabel("Label5", "", 5880, 7440, 1815, 375, ValueFont, 6, "experimental success rate"),
+            captionedBy(panelLabel("Label5", "", 5880, 7440, 1815, 375, ValueFont, 6, "experimental success rate"), "Label6"),
             panelLabel("Label10", "Number of experiments", 480, 7680, 2775, 375, CaptionFont, 16, "caption of the experiments"),
-            panelLabel("Label11", "", 3240, 7680, 975, 375, ValueFont, 17, "number of judged experiments"),
+            captionedBy(panelLabel("Label11", "", 3240, 7680, 975, 375, ValueFont, 17, "number of judged experiments"), "Label10"),
             panelLabel("Label14", "Mathematical probability of hitting at least once", 4680, 7920, 3135, 615, CaptionFont, 20, "caption of the theoretical probability"),
             button("Command2", "AutoStart", 600, 8160, 1455, 495, RunButton, 8, "starts automatic firing"),
             button("Command1", "Firing", 2400, 8280, 1935, 735, FontDesign{18, true}, 1, "fires one shot"),
-            panelLabel("Label15", "", 4920, 8520, 2655, 375, ValueFont, 21, "theoretical probability of at least one hit"),
+            captionedBy(panelLabel("Label15", "", 4920, 8520, 2655, 375, ValueFont, 21, "theoretical probability of at least one hit"), "Label14"),
             button("Command3", "AutoStop", 600, 8640, 1455, 495, RunButton, 9, "stops automatic firing"),
             {.kind = ControlKind::Timer, .name = "Timer1", .interval = 100},
         },

@@ -3,6 +3,7 @@
 #include "platform/qt/formlabel.h"
 #include "platform/qt/picturebox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -103,9 +104,15 @@ private slots:
         openHelp(program);
         const QStringList lines = helpText(program).printedLines();
         QCOMPARE(lines.size(), 29);
-        // Screen readers get the printed text.
-        QCOMPARE(helpText(program).accessibleDescription(), lines.join(u'\n'));
-        QCOMPARE(helpText(program).accessibleName(), QStringLiteral("Help text"));
+        // Screen readers read the printed text, line by line, as read-only text.
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(&helpText(program));
+        QCOMPARE(read->role(), QAccessible::EditableText);
+        QVERIFY(read->state().readOnly);
+        QCOMPARE(read->text(QAccessible::Name), QStringLiteral("Help text"));
+        QCOMPARE(read->textInterface()->text(0, read->textInterface()->characterCount()),
+                 lines.join(u'\n'));
+        QCOMPARE(QAccessible::queryAccessibleInterface(program.form2().window())->role(),
+                 QAccessible::Window);
         for (int i = 0; i < 29; ++i) {
             const HelpLine &e = Expected[i];
             const QString &line = lines[i];

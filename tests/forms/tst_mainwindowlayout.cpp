@@ -4,6 +4,7 @@
 #include "platform/qt/mcicontrol.h"
 #include "platform/qt/picturebox.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -137,6 +138,40 @@ private slots:
         QCOMPARE(timer.interval(), 100);
         QVERIFY(!timer.isActive());
         QCOMPARE(program.ui().Line1.geometry(), QRect(0, 24, 545, 1));
+    }
+
+    // What a screen reader meets: the window as a frame without its
+    // invisible player, the plot as a graphic saying what it shows, each
+    // value under its caption's words, and a notification after each shot.
+    void whatAScreenReaderHears()
+    {
+        ProgramFixture program;
+        program.start(QStringLiteral("5"));
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(program.form1().window());
+        QCOMPARE(frame->role(), QAccessible::Window);
+        for (int i = 0; i < frame->childCount(); ++i)
+            QVERIFY(frame->child(i)->object() != &program.ui().MMControl1);
+        program.scripted.pushShot(10);
+        program.click(program.ui().Command1);
+        QAccessibleInterface *plot = QAccessible::queryAccessibleInterface(&program.ui().Picture1);
+        QCOMPARE(plot->role(), QAccessible::Graphic);
+        QCOMPARE(plot->text(QAccessible::Name), QStringLiteral("Target plot"));
+        QCOMPARE(plot->text(QAccessible::Description), QStringLiteral("Shot 1 of 5, 1 hit(s) in this experiment."));
+        QCOMPARE(program.ui().Label2.accessibleName(), QStringLiteral("Number of hits: 1"));
+        QCOMPARE(program.ui().Label15.accessibleName(),
+                 QStringLiteral("Mathematical probability of hitting at least once: 0.4095100"));
+        const auto heard = [&] {
+            for (int i = 0; i < frame->childCount(); ++i)
+                if (frame->child(i)->role() == QAccessible::Notification)
+                    return frame->child(i)->text(QAccessible::Name);
+            return QString();
+        };
+        QCOMPARE(heard(), QStringLiteral("Shot 1: hit."));
+        for (int shot = 2; shot <= 5; ++shot) {
+            program.scripted.pushShot(150);
+            program.click(program.ui().Command1);
+        }
+        QCOMPARE(heard(), QStringLiteral("Shot 5: miss. 成功. Success rate 1.0000000."));
     }
 
     void tabOrderStartsAtThePlot()

@@ -1,5 +1,6 @@
 #include "platform/qt/controlfactory.h"
 
+#include "platform/qt/accessibility.h"
 #include "platform/qt/designlook.h"
 #include "platform/qt/designunits.h"
 #include "platform/qt/formlabel.h"
@@ -172,6 +173,7 @@ void ControlFactory::createControl(FormWindow &window, const ControlDesign &c) c
 
 std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) const
 {
+    installAccessibility();
     auto window = std::make_unique<FormWindow>();
     window->setObjectName(QString::fromLatin1(d.name));
     window->setWindowTitle(d.caption);
@@ -184,6 +186,15 @@ std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) co
 
     for (const ControlDesign &c : d.controls)
         createControl(*window, c);
+    // A value display says its caption's words before its own.
+    for (const ControlDesign &c : d.controls) {
+        if (!c.labelledBy)
+            continue;
+        auto *value = window->findChild<FormLabel *>(QString::fromLatin1(c.name));
+        auto *caption = window->findChild<FormLabel *>(QString::fromLatin1(c.labelledBy));
+        if (value && caption)
+            value->setCaptionLabel(caption);
+    }
 
     // Tab order over the controls that can take the focus; the first one
     // holds it when the window opens.

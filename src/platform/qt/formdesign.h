@@ -40,6 +40,7 @@ struct ControlDesign
     int interval = 0;   // a timer's interval in milliseconds
     bool visible = true;
     QString role; // what the control is for, offered to assistive technology
+    const char *labelledBy = nullptr; // the label that captions this value, for screen readers
 };
 
 struct FormDesign

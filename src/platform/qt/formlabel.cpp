@@ -35,6 +35,20 @@ void FormLabel::setCaption(const QString &caption)
 {
     setText(caption);
     fitCaption();
+    nameForScreenReaders();
+}
+
+void FormLabel::setCaptionLabel(const FormLabel *caption)
+{
+    captionLabel_ = caption;
+    nameForScreenReaders();
+}
+
+void FormLabel::nameForScreenReaders()
+{
+    if (captionLabel_)
+        setAccessibleName(text().isEmpty() ? captionLabel_->text()
+                                           : captionLabel_->text() + QStringLiteral(": ") + text());
 }
 
 void FormLabel::setDesignFont(const QFont &font)

@@ -22,6 +22,10 @@ public:
     void setDesignFont(const QFont &font);
     const QFont &designFont() const { return designFont_; }
 
+    // The label whose caption names this one's value: a screen reader hears
+    // "Number of hits: 2", not a bare "2".
+    void setCaptionLabel(const FormLabel *caption);
+
     // A single black line around the label, whatever colour the caption has.
     void setFramed(bool framed);
     bool isFramed() const { return framed_; }
@@ -32,6 +36,9 @@ protected:
 private:
     void fitCaption();
 
+    void nameForScreenReaders();
+
     QFont designFont_;
+    const FormLabel *captionLabel_ = nullptr; // a sibling, made and destroyed with this one
     bool framed_ = false;
 };

@@ -1,8 +1,11 @@
 #include "platform/qt/formwindow.h"
 
+#include "platform/qt/announcer.h"
+
 #include <QCloseEvent>
 
 FormWindow::FormWindow()
+    : announcer_(new Announcer(this))
 {
     // Designs are fixed: no maximise button, no resizing.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -11,6 +14,11 @@ FormWindow::FormWindow()
 void FormWindow::setCloseHandler(std::function<void()> handler)
 {
     closeHandler_ = std::move(handler);
+}
+
+void FormWindow::announce(const QString &message)
+{
+    announcer_->announce(message);
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

@@ -18,6 +18,7 @@ PictureBox::PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int sca
                                      : 1.0 / design::TwipsPerPixel)
     , pixelsPerUnitY_(scaleHeight > 0 ? double(innerSize.height()) / scaleHeight
                                       : 1.0 / design::TwipsPerPixel)
+    , printsText_(scaleWidth <= 0)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(FrameWidth);
@@ -43,7 +44,6 @@ void PictureBox::Cls()
     canvas_.fill(palette().color(QPalette::Base));
     printY_ = 0;
     printedLines_.clear();
-    setAccessibleDescription(QString());
     scheduleRepaint();
 }
 
@@ -148,9 +148,7 @@ void PictureBox::printLine(const QString &text)
         painter.drawText(QPoint(0, printY_ + metrics.ascent()), text);
     }
     printY_ += lineHeight();
-    printedLines_.append(text);
-    // The printed text is pixels; screen readers get it as the description.
-    setAccessibleDescription(printedLines_.join(u'\n'));
+    printedLines_.append(text); // what screen readers read (see accessibility.cpp)
     scheduleRepaint();
 }
 

@@ -32,6 +32,9 @@ public:
     // the stand-ins set Latin text wider.
     void fitTextWidth(const QStringList &lines);
 
+    // A box measured in twips prints text (the help area); one with a user
+    // scale plots.
+    bool printsText() const { return printsText_; }
     // What has been drawn, at the screen's density (its devicePixelRatio).
     const QImage &canvas() const { return canvas_; }
     // What Print has written since the last Cls, line by line.
@@ -58,4 +61,5 @@ private:
     QRgb foreColour_ = qRgb(0, 0, 0);
     bool repaintPending_ = false;
     QStringList printedLines_;
+    bool printsText_;
 };

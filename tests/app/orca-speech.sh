@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# What Debian's screen reader says of the real program: Orca on the AT-SPI
+# bus of a private D-Bus session, on a virtual X display, its debug log
+# recording what it would speak (no speech server is needed). N = 5 is
+# entered, and Space is pressed five times on Firing: Orca must speak every
+# shot, and the verdict with the success rate. Exits 77 (skipped), saying
+# why, where a part is missing.
+#   orca-speech.sh PROGRAM
+program=$1
+if [ -z "${SHOOTALOT_ORCA_INSIDE:-}" ]; then
+  for tool in orca xvfb-run dbus-run-session xdotool; do
+    command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
+  export SHOOTALOT_ORCA_INSIDE=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program"
+fi
+
+work=$(mktemp -d)
+export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+cleanup() { kill $app $orca $bus 2>/dev/null; wait $app $orca $bus 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+/usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+sleep 1
+orca --debug-file="$work/orca.log" --replace >/dev/null 2>&1 & orca=$!
+sleep 5 # Orca writes its log as it goes, not at once
+kill -0 $orca 2>/dev/null || { echo "skipped: Orca did not start here"; exit 77; }
+
+(cd "$work" && exec "$program") & app=$!
+for _ in $(seq 100); do
+  xdotool search --name "Setting the number of shots of the gun" >/dev/null 2>&1 && break; sleep 0.1
+done
+sleep 1
+xdotool key ctrl+a; xdotool type 5; xdotool key Return
+sleep 1.5
+xdotool key Tab # from the plot to Firing
+sleep 1
+for _ in 1 2 3 4 5; do xdotool key space; sleep 1.2; done
+sleep 1
+
+grep -q "Screen reader on" "$work/orca.log" || { echo "skipped: Orca never came up here"; exit 77; }
+spoken=$(grep -o "SPEECH OUTPUT: '[^']*'" "$work/orca.log" | sed "s/SPEECH OUTPUT: //")
+printf '%s\n' "$spoken"
+for shot in 1 2 3 4; do
+  grep -qE "Shot $shot: (hit|miss)\." <<<"$spoken" || { echo "Orca never said shot $shot"; exit 1; }
+done
+grep -qE "Shot 5: (hit|miss)\. (成功|失敗)\. Success rate [01]\.[0-9]{7}\." <<<"$spoken" \
+  || { echo "Orca never said the last shot with the verdict and the rate"; exit 1; }
+echo "Orca spoke every shot, the verdict and the success rate"

@@ -29,6 +29,7 @@ bench:
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
 	@QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
 	@bash bench/cue-latency.sh build-bench/bench/shootalot_cuelatency
+	@bash bench/help-memory.sh build-bench/bench/shootalot_probe
 
 # Every test again under AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer; the first report fails the run.

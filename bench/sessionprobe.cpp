@@ -3,6 +3,9 @@
 //                             "prompt" once the shot-count box is on screen
 //   shootalot_probe session   fires 10^4 shots at N = 20 through the Firing
 //                             handler and prints the peak resident memory in KiB
+//   shootalot_probe helprounds  1000 rounds of Help and Close through the real
+//                             program; prints the resident memory in KiB at
+//                             rounds 50 and 1000 (SHOOTALOT_ROUNDS: more)
 //   shootalot_probe bare      a bare Qt window asking the same question, for
 //                             comparison: prints "prompt" once its box is shown
 #include "processmemory.h"
@@ -44,6 +47,17 @@ private:
     FormRuntime &runtime_;
 };
 
+// Answers the shot-count box with 20 at once, and keeps nothing.
+class AnsweringDialogs final : public Dialogs
+{
+public:
+    QString InputBox(const QString &, const QString &, const QString &) override
+    {
+        return QStringLiteral("20");
+    }
+    int MsgBox(const QString &, int, const QString &) override { return 1; }
+};
+
 class QuitEnd final : public ProgramEnd
 {
 public:
@@ -70,6 +84,29 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         std::printf("prompt\n");
         std::fflush(stdout);
+        return 0;
+    }
+    if (mode == "helprounds") {
+        MixingRandomGenerator random;
+        SystemClock clock;
+        CuePlayer sound;
+        QuitEnd end;
+        FormRuntime runtime(end);
+        AnsweringDialogs dialogs;
+        ShootALot program(runtime, {random, clock, dialogs, sound});
+        program.start();
+        ProgramFixture::settle();
+        const int rounds = qEnvironmentVariableIsSet("SHOOTALOT_ROUNDS")
+                               ? qEnvironmentVariableIntValue("SHOOTALOT_ROUNDS") : 1000;
+        for (int round = 1; round <= rounds; ++round) {
+            program.mainWindow().controls().Command6.click();
+            ProgramFixture::settle();
+            program.helpWindow().controls().Command1.click();
+            ProgramFixture::settle();
+            QCoreApplication::processEvents(); // what the accessibility bus has to say
+            if (round == 50 || round % 1000 == 0)
+                std::printf("round %d: %lld KiB\n", round, residentKiB());
+        }
         return 0;
     }
     if (mode == "session") {

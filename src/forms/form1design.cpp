@@ -1,5 +1,6 @@
 #include "forms/form1design.h"
 
+#include "platform/qt/designlook.h"
 #include "platform/qt/formdesign.h"
 
 namespace {
@@ -55,7 +56,7 @@ FormDesign makeDesign()
         .clientWidth = 8205,
         .clientHeight = 9300,
         .font = FontDesign{8.25, false},
-        .iconResource = QStringLiteral(":/icons/shootalot"),
+        .icon = design::programIcon(),
         .controls = {
             button("Command4", "Exit", 0, 0, 735, 375, SmallButton, 12, "ends the program"),
             title,

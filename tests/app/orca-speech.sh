@@ -17,9 +17,10 @@ if [ -z "${SHOOTALOT_ORCA_INSIDE:-}" ]; then
 fi
 
 work=$(mktemp -d)
-export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-cleanup() { kill $app $orca $bus 2>/dev/null; wait $app $orca $bus 2>/dev/null; rm -rf "$work"; }
+stop() { kill $app $orca $bus 2>/dev/null; sleep 0.5; kill -9 $app $orca $bus 2>/dev/null; }
+cleanup() { stop; rm -rf "$work"; }
 trap cleanup EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
 sleep 1
@@ -38,6 +39,7 @@ xdotool key Tab # from the plot to Firing
 sleep 1
 for _ in 1 2 3 4 5; do xdotool key space; sleep 1.2; done
 sleep 1
+stop # Orca's log is whole once it has ended
 
 grep -q "Screen reader on" "$work/orca.log" || { echo "skipped: Orca never came up here"; exit 77; }
 spoken=$(grep -o "SPEECH OUTPUT: '[^']*'" "$work/orca.log" | sed "s/SPEECH OUTPUT: //")

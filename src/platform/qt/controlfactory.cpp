@@ -1,7 +1,6 @@
 #include "platform/qt/controlfactory.h"
 
 #include "platform/qt/accessibility.h"
-#include "platform/qt/designlook.h"
 #include "platform/qt/designunits.h"
 #include "platform/qt/formlabel.h"
 #include "platform/qt/mcicontrol.h"
@@ -181,8 +180,8 @@ std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) co
                          design::twipsToPixels(d.clientHeight));
     if (d.font)
         window->setFont(design::gothicFont(d.font->points, d.font->bold));
-    if (!d.iconResource.isEmpty())
-        window->setWindowIcon(design::iconSet(d.iconResource));
+    if (!d.icon.isNull())
+        window->setWindowIcon(d.icon);
 
     for (const ControlDesign &c : d.controls)
         createControl(*window, c);

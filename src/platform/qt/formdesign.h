@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QtGlobal>
 
@@ -50,6 +51,8 @@ struct FormDesign
     int clientWidth = 0; // twips
     int clientHeight = 0;
     std::optional<FontDesign> font; // none: the platform's default font
-    QString iconResource;           // PNGs <iconResource>-<size>.png; empty: the program's icon
+    // Made once with the design and given to every window made from it: a
+    // new icon at each load would fill Qt's pixmap cache with copies.
+    QIcon icon; // none: the program's icon
     std::vector<ControlDesign> controls;
 };

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential      # g++ and make
   cmake                # the build, and CTest
+  pkg-config           # how CMake finds libsndfile
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
   qt6-multimedia-dev   # Qt Multimedia, whose audio sink plays the sound cues
   libsndfile1-dev      # libsndfile, which decodes them (any WAV flavour, and reports damage)

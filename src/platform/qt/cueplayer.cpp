@@ -52,6 +52,10 @@ void CuePlayer::start(std::shared_ptr<const Cue> cue)
     ensureOutput();
     lastStarted_ = cue->origin;
     stream_.start(std::move(cue));
+    if (sink_ && !feed_.isActive()) {
+        feed_.start();
+        feedOutput();
+    }
     emit cueStarted(lastStarted_);
 }
 
@@ -90,8 +94,21 @@ void CuePlayer::ensureOutput()
 
 void CuePlayer::feedOutput()
 {
-    if (!sink_ || sink_->state() == QAudio::StoppedState)
-        return; // the server went away: silence from now on
+    if (!sink_ || sink_->state() == QAudio::StoppedState) {
+        feed_.stop(); // the server went away: silence from now on
+        return;
+    }
+    // A second after the last cue has ended the feed rests, so that a
+    // program at rest does not wake 250 times a second; the next cue wakes it.
+    if (stream_.isPlaying())
+        quietSince_.invalidate();
+    else if (!quietSince_.isValid())
+        quietSince_.start();
+    else if (quietSince_.elapsed() > 1000) {
+        feed_.stop();
+        quietSince_.invalidate();
+        return;
+    }
     const qsizetype frameBytes = Format.channels * 2;
     const qsizetype wanted = sink_->bytesFree() / frameBytes * frameBytes;
     if (wanted <= 0)

@@ -4,6 +4,7 @@
 #include "platform/qt/cuestream.h"
 #include "platform/runtime/soundplayer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -54,6 +55,7 @@ private:
     std::unique_ptr<QAudioSink> sink_;
     QIODevice *sinkInput_ = nullptr; // owned by sink_
     QTimer feed_;
+    QElapsedTimer quietSince_; // since the stream last fell silent
     bool outputTried_ = false;
     QString waitingFor_; // a cue asked to play while it was first being decoded
     QString lastStarted_;

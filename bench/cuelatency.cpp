@@ -7,6 +7,7 @@
 // samples that arrived once the stream ran steadily. Prints the median and worst delay and how many were
 // never heard.
 #include "fakes.h"
+#include "listening.h"
 
 #include "forms/shootalot.h"
 #include "platform/qt/cuedecoder.h"
@@ -18,8 +19,6 @@
 #include <QApplication>
 #include <QAudioSource>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QTimer>
@@ -32,23 +31,7 @@ namespace {
 
 constexpr int Rate = 48000;
 
-void wait(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
-std::vector<float> cueSamples(const QString &origin)
-{
-    QFile f(origin);
-    f.open(QIODevice::ReadOnly);
-    const auto cue = decodeCue(f.readAll(), {Rate, 1}, origin);
-    std::vector<float> s;
-    for (qint16 v : cue->samples)
-        s.push_back(v / 32768.0f);
-    return s;
-}
 
 } // namespace
 
@@ -62,7 +45,7 @@ int main(int argc, char *argv[])
             if (d.id() == "cues_recorder")
                 monitor = d;
         if (monitor.isNull())
-            wait(50);
+            runEventLoopFor(50);
     }
     if (monitor.isNull()) {
         std::printf("no recording of the sound server's sink (cues_recorder) to be had\n");
@@ -96,7 +79,7 @@ int main(int argc, char *argv[])
     FormRuntime runtime(end);
     CuePlayer player;
     player.openOutput();
-    wait(2500); // the null sink lowers its latency once a stream plays
+    runEventLoopFor(2500); // the null sink lowers its latency once a stream plays
     struct Verdict { double ms; QString origin; };
     std::vector<Verdict> verdicts;
     QObject::connect(&player, &CuePlayer::cueStarted, [&](const QString &origin) {
@@ -104,18 +87,18 @@ int main(int argc, char *argv[])
     });
     ShootALot program(runtime, {random, systemClock, dialogs, player});
     program.start();
-    wait(300);
+    runEventLoopFor(300);
     program.mainWindow().controls().Command2.click(); // AutoStart
     while (verdicts.size() < 20)
-        wait(50);
+        runEventLoopFor(50);
     program.mainWindow().controls().Command3.click(); // AutoStop
-    wait(800);
+    runEventLoopFor(800);
     source.stop();
 
     std::vector<double> delays;
     int lost = 0;
     for (const Verdict &v : verdicts) {
-        const std::vector<float> cue = cueSamples(v.origin);
+        const std::vector<float> cue = decodedMono(v.origin, Rate);
         const qsizetype span = Rate * 3 / 100; // its first 30 ms
         const auto at = [&](double ms) { return qsizetype((ms - offsetMs) * Rate / 1000); };
         double best = 0;

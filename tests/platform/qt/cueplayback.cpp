@@ -6,6 +6,8 @@
 //                                 cue, which plays whole, then Init's cue whole
 //   cueplayback check RECORDING   checks the recording (16-bit mono, 48 kHz)
 // The cues are told apart by tones only each of them has.
+#include "listening.h"
+
 #include "platform/qt/cuedecoder.h"
 #include "platform/qt/cueplayer.h"
 #include "platform/qt/mcicontrol.h"
@@ -14,8 +16,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cmath>
 #include <tuple>
@@ -60,16 +60,6 @@ double rms(const std::vector<float> &s, qsizetype from)
     return std::sqrt(sum / Window);
 }
 
-std::vector<float> cueSamples(const char *name)
-{
-    QFile f(QStringLiteral(":/cues/") + QLatin1String(name));
-    f.open(QIODevice::ReadOnly);
-    const auto cue = decodeCue(f.readAll(), {Rate, 1}, f.fileName());
-    std::vector<float> s;
-    for (qint16 v : cue->samples)
-        s.push_back(v / 32768.0f);
-    return s;
-}
 
 // Where hz first sounds at a tenth of its loudest in the recording.
 qsizetype onset(const std::vector<float> &s, double hz)
@@ -131,7 +121,10 @@ int check(const QString &path)
 
     // Each whole cue as loud as the cue itself in every 10 ms of it: a gap
     // in the stream would drop a window to silence.
-    const std::vector<float> exitCue = cueSamples(ExitCue.cue), initCue = cueSamples(InitCue.cue);
+    const auto builtIn = [](const char *name) {
+        return decodedMono(QStringLiteral(":/cues/") + QLatin1String(name), Rate);
+    };
+    const std::vector<float> exitCue = builtIn(ExitCue.cue), initCue = builtIn(InitCue.cue);
     const qsizetype exitStart = align(rec, exitCue, exit), initStart = align(rec, initCue, init);
     for (const auto &[cue, start, name] : {std::tuple{&exitCue, exitStart, ExitCue.cue},
                                            std::tuple{&initCue, initStart, InitCue.cue}}) {
@@ -166,14 +159,6 @@ int check(const QString &path)
     return 0;
 }
 
-// Runs the event loop for ms (QTest::qWait sleeps between its turns, which
-// would starve the player's feed).
-void wait(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 int play()
 {
@@ -185,13 +170,13 @@ int play()
     // A null sink starts with a latency of seconds, and lowers it only once
     // a stream has played for a while: let it settle first.
     player.openOutput();
-    wait(2500);
+    runEventLoopFor(2500);
     PlayCue(control, QLatin1String(Failure.cue), CueKind::Short);
-    wait(200);
+    runEventLoopFor(200);
     PlayCue(control, QLatin1String(ExitCue.cue), CueKind::Full);
-    wait(1600);
+    runEventLoopFor(1600);
     PlayCue(control, QLatin1String(InitCue.cue), CueKind::Full);
-    wait(1500);
+    runEventLoopFor(1500);
     return 0;
 }
 

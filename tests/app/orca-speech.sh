@@ -19,7 +19,15 @@ fi
 work=$(mktemp -d)
 export HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-stop() { kill $app $orca $bus 2>/dev/null; sleep 0.5; kill -9 $app $orca $bus 2>/dev/null; }
+# Orca buffers its log and writes the rest while it shuts down on SIGTERM;
+# a busy machine can take seconds over that, so it is given them before
+# anything is forced.
+end() {
+  kill "$@" 2>/dev/null
+  for _ in $(seq 200); do kill -0 "$@" 2>/dev/null || return 0; sleep 0.1; done
+  kill -9 "$@" 2>/dev/null
+}
+stop() { end $orca; end $app $bus; }
 cleanup() { stop; rm -rf "$work"; }
 trap cleanup EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
@@ -38,7 +46,7 @@ sleep 1.5
 xdotool key Tab # from the plot to Firing
 sleep 1
 for _ in 1 2 3 4 5; do xdotool key space; sleep 1.2; done
-sleep 1
+sleep 2
 stop # Orca's log is whole once it has ended
 
 grep -q "Screen reader on" "$work/orca.log" || { echo "skipped: Orca never came up here"; exit 77; }

@@ -7,7 +7,9 @@
 CueStream::CueStream(CueFormat format, qsizetype fadeFrames, QObject *parent)
     : QIODevice(parent), format_(format), fadeFrames_(std::max<qsizetype>(1, fadeFrames))
 {
-    open(QIODevice::ReadOnly);
+    // Unbuffered: a buffered QIODevice reads 16 KiB ahead (85 ms of sound),
+    // and a cue asked for would wait behind that much silence or old cue.
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 void CueStream::start(std::shared_ptr<const Cue> cue)
@@ -45,12 +47,13 @@ qint64 CueStream::readData(char *data, qint64 maxSize)
     for (qint64 f = 0; f < frames; ++f) {
         if (!current_)
             break;
-        const double gain = fadeLeft_ < 0 ? 1.0 : double(fadeLeft_) / double(fadeFrames_);
+        // A fade is fadeFrames_ frames long, down to silence in its last.
+        const double gain = fadeLeft_ < 0 ? 1.0 : double(fadeLeft_ - 1) / double(fadeFrames_);
         const qint16 *in = current_->samples.data() + position_ * channels;
         for (int c = 0; c < channels; ++c)
             out[f * channels + c] = qint16(in[c] * gain);
         ++position_;
-        const bool faded = fadeLeft_ >= 0 && --fadeLeft_ < 0;
+        const bool faded = fadeLeft_ > 0 && --fadeLeft_ == 0;
         if (faded || position_ >= current_->frames()) {
             current_ = std::move(next_);
             next_.reset();

@@ -3,6 +3,7 @@
 
 #include "platform/qt/cuedecoder.h"
 #include "platform/qt/cueplayer.h"
+#include "platform/qt/cuestream.h"
 #include "platform/qt/mcicontrol.h"
 #include "platform/runtime/playcue.h"
 
@@ -147,6 +148,44 @@ private slots:
         }
         QVERIFY(loudest > 8000);
         QVERIFY2(lastLoudest < 100, qPrintable(QString::number(lastLoudest)));
+    }
+
+    // The stream read as the player reads it, a few milliseconds at a time:
+    // what is asked for is heard within one fade, whatever was read before.
+    void streamAnswersAtOnce_data()
+    {
+        QTest::addColumn<bool>("cutByAnother");
+        QTest::newRow("Stop fades the cue out") << false;
+        QTest::newRow("a second cue replaces the first") << true;
+    }
+    void streamAnswersAtOnce()
+    {
+        QFETCH(bool, cutByAnother);
+        const CueFormat format{48000, 1};
+        const qsizetype fade = 48 * 8, piece = 48 * 4;
+        const auto constant = [&](qint16 level) {
+            auto cue = std::make_shared<Cue>();
+            cue->rate = format.rate;
+            cue->channels = format.channels;
+            cue->samples.assign(std::size_t(format.rate), level);
+            return std::shared_ptr<const Cue>(std::move(cue));
+        };
+        CueStream stream(format, fade);
+        std::vector<qint16> heard(static_cast<std::size_t>(piece));
+        stream.start(constant(1000));
+        QCOMPARE(stream.read(reinterpret_cast<char *>(heard.data()), piece * 2), piece * 2);
+        QCOMPARE(heard.front(), qint16(1000));
+        if (cutByAnother)
+            stream.start(constant(-2000));
+        else
+            stream.stop();
+        const qint16 expected = cutByAnother ? -2000 : 0;
+        heard.assign(std::size_t(fade + piece), 1);
+        for (qsizetype at = 0; at < qsizetype(heard.size()); at += piece)
+            stream.read(reinterpret_cast<char *>(heard.data() + at), piece * 2);
+        QCOMPARE(heard[std::size_t(fade)], expected);
+        QVERIFY2(heard[std::size_t(fade / 2)] > 0 && heard[std::size_t(fade / 2)] < 1000,
+                 "the first cue fades rather than stopping dead");
     }
 
     // Whatever stands in the working folder under a cue's name, the real

@@ -15,6 +15,7 @@
 #include "platform/qt/formruntime.h"
 #include "platform/runtime/mixingrandomgenerator.h"
 #include "platform/qt/cueplayer.h"
+#include "platform/qt/designlook.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -87,6 +88,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (mode == "helprounds") {
+        design::applyDesignLook(); // as main() does: style, palette and icon
         MixingRandomGenerator random;
         SystemClock clock;
         CuePlayer sound;
@@ -118,6 +120,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    design::applyDesignLook(); // as main() does: style, palette and icon
     MixingRandomGenerator random;
     SystemClock clock;
     CuePlayer sound;

@@ -116,7 +116,12 @@ private slots:
                                     .arg(label->objectName(), label->caption()).arg(ratio)));
         }
 
+        // The face around them is the designs' light grey, whatever the theme.
+        const QColor face = design::lightPalette().color(QPalette::Window);
+        QCOMPARE(QColor(program.form1().window()->grab(QRect(540, 610, 1, 1)).toImage().pixel(0, 0)), face);
+
         program.click(program.ui().Command6);
+        QCOMPARE(QColor(program.form2().window()->grab(QRect(2, 2, 1, 1)).toImage().pixel(0, 0)), face);
         const double help = textContrast(inside(program.help().Picture1, 2));
         QVERIFY2(help >= 4.5, qPrintable(QStringLiteral("help text: %1 to 1").arg(help)));
 

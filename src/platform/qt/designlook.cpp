@@ -1,7 +1,7 @@
 #include "platform/qt/designlook.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include "platform/qt/designstyle.h"
 
 
 namespace design {
@@ -56,6 +56,12 @@ QIcon iconSet(const QString &base)
 
 QIcon programIcon()
 {
+    // Only applyDesignLook() gives the application an icon, and it is this
+    // one: once it has, every window shares it rather than decoding the
+    // eight PNGs again.
+    const QIcon carried = QGuiApplication::windowIcon();
+    if (!carried.isNull())
+        return carried;
     return iconSet(QStringLiteral(":/icons/shootalot"));
 }
 
@@ -63,8 +69,6 @@ namespace {
 
 void giveKindsTheirPalette(const QPalette &light)
 {
-    // A platform theme (GNOME's, for one) gives some kinds of widget
-    // palettes of their own, which would win over the application's.
     for (const char *kind : {"QLabel", "QAbstractButton", "QPushButton", "QToolButton", "QCheckBox",
                              "QRadioButton", "QLineEdit", "QTextEdit", "QTextControl", "QComboBox",
                              "QAbstractItemView", "QHeaderView", "QMessageBoxLabel", "QTabBar",
@@ -76,13 +80,13 @@ void giveKindsTheirPalette(const QPalette &light)
 
 void applyDesignLook()
 {
-    // The style the windows have always been drawn in; a desktop's own style
-    // (Adwaita-Dark, say) would repaint their buttons and faces in its own
-    // colours, and rewrite any palette given to it.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QPalette light = lightPalette();
-    QApplication::setPalette(light);
-    giveKindsTheirPalette(light);
+    // The style the windows have always been drawn in, with the light
+    // palette; a desktop's own style (Adwaita-Dark, say) would repaint their
+    // buttons and faces in its own colours. QApplication owns the style.
+    QApplication::setStyle(new DesignStyle);
+    // A desktop theme (GNOME's, for one) gives some kinds of widget palettes
+    // of their own, which would win over the style's.
+    giveKindsTheirPalette(lightPalette());
     QApplication::setWindowIcon(programIcon());
 }
 

@@ -20,8 +20,8 @@ QIcon iconSet(const QString &base);
 // The program's own icon.
 QIcon programIcon();
 
-// Gives the application the light palette and the program's icon, so that
-// every window and dialog carries both.
+// Gives the application Fusion with the light palette (see DesignStyle) and
+// the program's icon, so that every window and dialog carries them.
 void applyDesignLook();
 
 } // namespace design

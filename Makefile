@@ -27,7 +27,7 @@ bench: BUILD = build-bench
 bench:
 	@bash scripts/install-deps.sh --with-bench
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
-	@QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
+	@xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
 	@bash bench/cue-latency.sh build-bench/bench/shootalot_cuelatency
 	@bash bench/help-memory.sh build-bench/bench/shootalot_probe
 

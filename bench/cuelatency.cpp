@@ -31,8 +31,6 @@ namespace {
 
 constexpr int Rate = 48000;
 
-
-
 } // namespace
 
 int main(int argc, char *argv[])

@@ -65,6 +65,23 @@ public:
     void End() override { QCoreApplication::exit(0); }
 };
 
+// What main() gives the program, in the order it makes them (the look
+// first), but for the dialogs, which each mode brings.
+struct RealParts
+{
+    struct Look
+    {
+        Look() { design::applyDesignLook(); } // style, palette and icon
+    } look;
+    MixingRandomGenerator random;
+    SystemClock clock;
+    CuePlayer sound;
+    QuitEnd end;
+    FormRuntime runtime{end};
+
+    MainWindowServices with(Dialogs &dialogs) { return {random, clock, dialogs, sound}; }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,14 +105,9 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (mode == "helprounds") {
-        design::applyDesignLook(); // as main() does: style, palette and icon
-        MixingRandomGenerator random;
-        SystemClock clock;
-        CuePlayer sound;
-        QuitEnd end;
-        FormRuntime runtime(end);
+        RealParts parts;
         AnsweringDialogs dialogs;
-        ShootALot program(runtime, {random, clock, dialogs, sound});
+        ShootALot program(parts.runtime, parts.with(dialogs));
         program.start();
         ProgramFixture::settle();
         const int rounds = qEnvironmentVariableIsSet("SHOOTALOT_ROUNDS")
@@ -120,14 +132,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    design::applyDesignLook(); // as main() does: style, palette and icon
-    MixingRandomGenerator random;
-    SystemClock clock;
-    CuePlayer sound;
-    QuitEnd end;
-    FormRuntime runtime(end);
-    ReportingDialogs dialogs(runtime);
-    ShootALot shootALot(runtime, {random, clock, dialogs, sound});
+    RealParts parts;
+    ReportingDialogs dialogs(parts.runtime);
+    ShootALot shootALot(parts.runtime, parts.with(dialogs));
     shootALot.start();
     return QApplication::exec();
 }

@@ -38,7 +38,11 @@ public:
 
     static constexpr CueFormat Format{48000, 2};
     static constexpr int FadeMilliseconds = 8;
-    static constexpr int BufferMilliseconds = 20; // the server's buffer, kept full
+    // The server's buffer, kept full: what a cue waits behind, and what
+    // carries the sound over a moment the program is not run. At 20 ms a
+    // machine with twelve busy processes on two cores heard dropouts in
+    // half the runs; at 30 ms in none of sixteen.
+    static constexpr int BufferMilliseconds = 30;
     static constexpr int FeedMilliseconds = 4;
 
 signals:

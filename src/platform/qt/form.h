@@ -49,24 +49,12 @@ protected:
     // Connects the handlers to a freshly made window, before Load.
     virtual void connectEvents() {}
 
-    // Runs handler on every click of button, unless the program is ending or
-    // a modal dialog is open.
+    // Runs handler on every click of button, or tick of timer, unless the
+    // program is ending or a modal dialog is open.
     template <class Handler>
-    void onClick(QPushButton &button, Handler handler)
-    {
-        connect(&button, &QPushButton::clicked, this, [this, handler] {
-            if (acceptsEvents())
-                handler();
-        });
-    }
+    void onClick(QPushButton &button, Handler handler) { onEvent(button, &QPushButton::clicked, handler); }
     template <class Handler>
-    void onTimer(QTimer &timer, Handler handler)
-    {
-        connect(&timer, &QTimer::timeout, this, [this, handler] {
-            if (acceptsEvents())
-                handler();
-        });
-    }
+    void onTimer(QTimer &timer, Handler handler) { onEvent(timer, &QTimer::timeout, handler); }
 
     FormRuntime &runtime() const { return runtime_; }
 
@@ -76,6 +64,14 @@ private:
         void operator()(FormWindow *window) const;
     };
 
+    template <class Sender, class Signal, class Handler>
+    void onEvent(Sender &sender, Signal signal, Handler handler)
+    {
+        connect(&sender, signal, this, [this, handler] {
+            if (acceptsEvents())
+                handler();
+        });
+    }
     bool acceptsEvents() const;
     void load();
     void closedThroughFrame();

@@ -131,6 +131,9 @@ void Form1::Command5_Click()
     for (FormLabel *label : {&c.Label2, &c.Label4, &c.Label5, &c.Label9, &c.Label11, &c.Label13,
                              &c.Label15})
         label->setCaption(QString());
+    // What the plot tells a screen reader starts afresh with it.
+    if (const ControlDesign *plot = designOf(c.Picture1.objectName()))
+        c.Picture1.setAccessibleDescription(plot->role);
     ResetCounters(state_);
     if (prepareExperiment() == EntryOutcome::ProgramEnded)
         return; // the hourglass stays: the program is over

@@ -31,12 +31,16 @@ ControlDesign captionedBy(ControlDesign value, const char *caption)
     return value;
 }
 
+// passesTo: where the focus goes when the program disables this button
+// under it. The run controls hand it to each other and Init to Firing, so
+// that a key pressed next carries the experiment on and never lands on
+// Help or Exit, which would end it.
 ControlDesign button(const char *name, const char *caption, int left, int top, int width,
-                     int height, FontDesign font, int tab, const char *role)
+                     int height, FontDesign font, int tab, const char *role, const char *passesTo)
 {
     return {.kind = ControlKind::CommandButton, .name = name, .caption = QString::fromUtf8(caption),
             .left = left, .top = top, .width = width, .height = height, .font = font,
-            .tabIndex = tab, .role = QString::fromUtf8(role)};
+            .tabIndex = tab, .role = QString::fromUtf8(role), .focusPassesTo = passesTo};
 }
 
 FormDesign makeDesign()
@@ -58,10 +62,10 @@ FormDesign makeDesign()
         .font = FontDesign{8.25, false},
         .icon = design::programIcon(),
         .controls = {
-            button("Command4", "Exit", 0, 0, 735, 375, SmallButton, 12, "ends the program"),
+            button("Command4", "Exit", 0, 0, 735, 375, SmallButton, 12, "ends the program", "Command3"),
             title,
-            button("Command6", "Help", 6720, 0, 735, 375, SmallButton, 22, "opens the help window"),
-            button("Command5", "Init", 7440, 0, 735, 375, SmallButton, 13, "resets the experiment"),
+            button("Command6", "Help", 6720, 0, 735, 375, SmallButton, 22, "opens the help window", "Command3"),
+            button("Command5", "Init", 7440, 0, 735, 375, SmallButton, 13, "resets the experiment", "Command1"),
             {.kind = ControlKind::Line, .name = "Line1", .left = 0, .top = 360, .width = 8160},
             {.kind = ControlKind::Multimedia, .name = "MMControl1", .left = 1800, .top = 360,
              .width = 3660, .height = 330, .tabIndex = 14, .visible = false,
@@ -85,10 +89,10 @@ FormDesign makeDesign()
             panelLabel("Label10", "Number of experiments", 480, 7680, 2775, 375, CaptionFont, 16, "caption of the experiments"),
             captionedBy(panelLabel("Label11", "", 3240, 7680, 975, 375, ValueFont, 17, "number of judged experiments"), "Label10"),
             panelLabel("Label14", "Mathematical probability of hitting at least once", 4680, 7920, 3135, 615, CaptionFont, 20, "caption of the theoretical probability"),
-            button("Command2", "AutoStart", 600, 8160, 1455, 495, RunButton, 8, "starts automatic firing"),
-            button("Command1", "Firing", 2400, 8280, 1935, 735, FontDesign{18, true}, 1, "fires one shot"),
+            button("Command2", "AutoStart", 600, 8160, 1455, 495, RunButton, 8, "starts automatic firing", "Command3"),
+            button("Command1", "Firing", 2400, 8280, 1935, 735, FontDesign{18, true}, 1, "fires one shot", "Command3"),
             captionedBy(panelLabel("Label15", "", 4920, 8520, 2655, 375, ValueFont, 21, "theoretical probability of at least one hit"), "Label14"),
-            button("Command3", "AutoStop", 600, 8640, 1455, 495, RunButton, 9, "stops automatic firing"),
+            button("Command3", "AutoStop", 600, 8640, 1455, 495, RunButton, 9, "stops automatic firing", "Command2"),
             {.kind = ControlKind::Timer, .name = "Timer1", .interval = 100},
         },
     };

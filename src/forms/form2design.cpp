@@ -23,6 +23,9 @@ FormDesign makeDesign()
              .width = 9015, .height = 6975, .font = FontDesign{11.25, false},
              .backColor = 0x00FFFFFF, .tabIndex = 1, .role = QStringLiteral("Help text")},
         },
+        // Close stands where a student looks for a way back; a close button
+        // of the frame's own beside it would end the whole program.
+        .frameCloseButton = false,
     };
 }
 

@@ -194,6 +194,48 @@ private slots:
                  "the help text is scaled up");
     }
 
+    // The button with the focus wears a ring at least 2 px wide, at 3 to 1
+    // or more against the face around it, whatever the theme.
+    void focusIsClearlySeen_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Firing, the largest") << "Command1";
+        QTest::newRow("AutoStart") << "Command2";
+        QTest::newRow("Init, the smallest") << "Command5";
+    }
+    void focusIsClearlySeen()
+    {
+        QFETCH(QString, button);
+        ProgramFixture program;
+        program.start(QStringLiteral("5"));
+        program.click(program.ui().Command1);
+        FormWindow *window = program.form1().window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *b = window->findChild<QPushButton *>(button);
+        const QImage before = b->grab().toImage();
+        b->setFocus(Qt::TabFocusReason);
+        QVERIFY(b->hasFocus());
+        const QImage focused = b->grab().toImage();
+        // Across the middle of the button, from its left edge inwards: the
+        // ring is the first run of pixels that the focus changed.
+        const int y = focused.height() / 2;
+        int x = 0;
+        while (x < focused.width() / 2 && focused.pixel(x, y) == before.pixel(x, y))
+            ++x;
+        QVERIFY2(x < focused.width() / 2, "no focus ring");
+        const QRgb ring = focused.pixel(x, y);
+        int width = 0;
+        while (x + width < focused.width() && focused.pixel(x + width, y) == ring)
+            ++width;
+        const qreal ratio = focused.devicePixelRatio();
+        QVERIFY2(width >= 2 * ratio, qPrintable(QStringLiteral("%1 px wide").arg(width / ratio)));
+        const double outside = contrast(ring, focused.pixel(x - 1, y));
+        const double inside = contrast(ring, focused.pixel(x + width, y));
+        QVERIFY2(std::min(outside, inside) >= 3.0,
+                 qPrintable(QStringLiteral("%1 and %2 to 1").arg(outside).arg(inside)));
+    }
+
     // One icon for every window and dialog, at every size a desktop asks for.
     void theProgramsIcon()
     {

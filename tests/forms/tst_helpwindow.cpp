@@ -235,18 +235,22 @@ private slots:
     void closingAWindowThroughItsFrameEnds_data()
     {
         QTest::addColumn<bool>("help");
-        QTest::newRow("the main window") << false;
-        QTest::newRow("the help window") << true;
+        QTest::addColumn<bool>("closeButton"); // whether the frame offers one
+        QTest::newRow("the main window") << false << true;
+        QTest::newRow("the help window, by Alt+F4 (no close button)") << true << false;
     }
     void closingAWindowThroughItsFrameEnds()
     {
         QFETCH(bool, help);
+        QFETCH(bool, closeButton);
         ProgramFixture program;
         program.start();
         if (help)
             openHelp(program);
         const int plays = program.sound.plays;
-        (help ? static_cast<Form &>(program.form2()) : program.form1()).window()->close();
+        FormWindow *window = (help ? static_cast<Form &>(program.form2()) : program.form1()).window();
+        QCOMPARE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint), closeButton);
+        window->close();
         QCOMPARE(program.programEnd.ends, 1);
         QVERIFY(!program.form1().isLoaded() && !program.form2().isLoaded());
         QVERIFY(program.dialogs.messages.empty());

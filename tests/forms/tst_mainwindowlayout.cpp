@@ -172,6 +172,11 @@ private slots:
             program.click(program.ui().Command1);
         }
         QCOMPARE(heard(), QStringLiteral("Shot 5: miss. 成功. Success rate 1.0000000."));
+
+        // Init blanks the plot and the counts: the plot says no more of the old shots.
+        program.dialogs.answer(QStringLiteral("5"));
+        program.click(program.ui().Command5);
+        QCOMPARE(plot->text(QAccessible::Description), QStringLiteral("Target plot"));
     }
 
     void tabOrderStartsAtThePlot()

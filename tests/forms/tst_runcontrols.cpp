@@ -67,31 +67,44 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("event");
         QTest::addColumn<QString>("to");
-        QTest::newRow("ready, Firing") << Ready << "Firing" << Manual;
-        QTest::newRow("ready, AutoStart") << Ready << "AutoStart" << Automatic;
-        QTest::newRow("ready, Init is disabled") << Ready << "Init" << Ready;
-        QTest::newRow("ready, AutoStop is disabled") << Ready << "AutoStop" << Ready;
-        QTest::newRow("ready, Help then Close") << Ready << "Help" << Ready;
-        QTest::newRow("manual, Firing") << Manual << "Firing" << Manual;
-        QTest::newRow("manual, AutoStart") << Manual << "AutoStart" << Automatic;
-        QTest::newRow("manual, Init") << Manual << "Init" << Ready;
-        QTest::newRow("manual, Help then Close") << Manual << "Help" << Ready;
-        QTest::newRow("automatic, Timer event") << Automatic << "Timer" << Automatic;
-        QTest::newRow("automatic, AutoStop") << Automatic << "AutoStop" << Manual;
-        QTest::newRow("automatic, Firing is disabled") << Automatic << "Firing" << Automatic;
-        QTest::newRow("automatic, AutoStart is disabled") << Automatic << "AutoStart" << Automatic;
-        QTest::newRow("automatic, Init is disabled") << Automatic << "Init" << Automatic;
-        QTest::newRow("automatic, Help is disabled") << Automatic << "Help" << Automatic;
-        QTest::newRow("automatic, Exit is disabled") << Automatic << "Exit" << Automatic;
-        QTest::newRow("ready, Return on Firing") << Ready << "Return on Firing" << Manual;
-        QTest::newRow("automatic, Enter on AutoStop") << Automatic << "Enter on AutoStop" << Manual;
+        QTest::addColumn<QString>("focus"); // the control with the focus after it; empty: not checked
+        QTest::newRow("ready, Firing") << Ready << "Firing" << Manual << "";
+        QTest::newRow("ready, AutoStart") << Ready << "AutoStart" << Automatic << "";
+        QTest::newRow("ready, Init is disabled") << Ready << "Init" << Ready << "";
+        QTest::newRow("ready, AutoStop is disabled") << Ready << "AutoStop" << Ready << "";
+        QTest::newRow("ready, Help then Close") << Ready << "Help" << Ready << "";
+        QTest::newRow("manual, Firing") << Manual << "Firing" << Manual << "";
+        QTest::newRow("manual, AutoStart") << Manual << "AutoStart" << Automatic << "";
+        QTest::newRow("manual, Init") << Manual << "Init" << Ready << "";
+        QTest::newRow("manual, Help then Close") << Manual << "Help" << Ready << "";
+        QTest::newRow("automatic, Timer event") << Automatic << "Timer" << Automatic << "";
+        QTest::newRow("automatic, AutoStop") << Automatic << "AutoStop" << Manual << "";
+        QTest::newRow("automatic, Firing is disabled") << Automatic << "Firing" << Automatic << "";
+        QTest::newRow("automatic, AutoStart is disabled") << Automatic << "AutoStart" << Automatic << "";
+        QTest::newRow("automatic, Init is disabled") << Automatic << "Init" << Automatic << "";
+        QTest::newRow("automatic, Help is disabled") << Automatic << "Help" << Automatic << "";
+        QTest::newRow("automatic, Exit is disabled") << Automatic << "Exit" << Automatic << "";
+        QTest::newRow("ready, Return on Firing") << Ready << "Return on Firing" << Manual << "";
+        QTest::newRow("automatic, Enter on AutoStop") << Automatic << "Enter on AutoStop" << Manual << "";
+        // By keys only, the focus follows the work: a second Space carries
+        // the experiment on, and never lands on Help or Exit.
+        QTest::newRow("ready, Space on AutoStart: the focus to AutoStop")
+            << Ready << "Space on Command2" << Automatic << "Command3";
+        QTest::newRow("automatic, Space on AutoStop: the focus to AutoStart")
+            << Automatic << "Space on Command3" << Manual << "Command2";
+        QTest::newRow("manual, Space on Init, Return in the box: the focus to Firing")
+            << Manual << "Space on Command5" << Ready << "Command1";
+        QTest::newRow("manual, Space on Firing: the focus stays") << Manual << "Space on Command1" << Manual << "Command1";
     }
     void stateMachine()
     {
         QFETCH(QString, from);
         QFETCH(QString, event);
         QFETCH(QString, to);
-        ProgramFixture program;
+        QFETCH(QString, focus);
+        const bool byKeys = event.startsWith(u"Space on ");
+        ProgramFixture program(ProgramFixture::Randomness::Scripted,
+                               byKeys ? ProgramFixture::Boxes::Real : ProgramFixture::Boxes::Scripted);
         reach(program, from);
         QCOMPARE(program.runState(), from);
         program.dialogs.whenExhausted = QStringLiteral("10");
@@ -113,9 +126,23 @@ private slots:
             QTest::keyClick(&program.ui().Command1, Qt::Key_Return);
         else if (event == u"Enter on AutoStop")
             QTest::keyClick(&program.ui().Command3, Qt::Key_Enter);
+        else if (byKeys) {
+            FormWindow &window = *program.form1().window();
+            const QString target = event.mid(9);
+            // Tab until the button has the focus, as a keyboard user does.
+            for (int tabs = 0; tabs < 8 && window.focusWidget()->objectName() != target; ++tabs)
+                QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(window.focusWidget()->objectName(), target);
+            if (target == u"Command5") // Init asks for N
+                program.answerNextBoxByKeys(QStringLiteral("5"));
+            QTest::keyClick(window.focusWidget(), Qt::Key_Space);
+            ProgramFixture::settle();
+        }
         QVERIFY(program.form1().isLoaded());
         QCOMPARE(program.runState(), to);
         QCOMPARE(program.programEnd.ends, 0);
+        if (!focus.isEmpty())
+            QCOMPARE(program.form1().window()->focusWidget()->objectName(), focus);
     }
 
     void automaticShotsJudgeInEnglish()

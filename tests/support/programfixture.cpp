@@ -1,17 +1,45 @@
 #include "programfixture.h"
 
 #include "platform/qt/formlabel.h"
+#include "platform/qt/qtdialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QEvent>
 #include <QPushButton>
 #include <QTimer>
 
-ProgramFixture::ProgramFixture(Randomness randomness)
+ProgramFixture::ProgramFixture(Randomness randomness, Boxes boxes)
 {
     RandomSource &random = randomness == Randomness::Scripted ? static_cast<RandomSource &>(scripted)
                                                                : production;
-    program = std::make_unique<ShootALot>(runtime, MainWindowServices{random, clock, dialogs, sound});
+    if (boxes == Boxes::Real)
+        realBoxes = std::make_unique<QtDialogs>(runtime);
+    Dialogs &shown = realBoxes ? static_cast<Dialogs &>(*realBoxes) : dialogs;
+    program = std::make_unique<ShootALot>(runtime, MainWindowServices{random, clock, shown, sound});
+}
+
+void ProgramFixture::answerNextBoxByKeys(const QString &n)
+{
+    // Polls until the box is open: it opens inside a handler, which waits on it.
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, n] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QLineEdit *field = box->findChild<QLineEdit *>();
+        QVERIFY(field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, n);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    poll->start();
 }
 
 ProgramFixture::~ProgramFixture()
@@ -30,6 +58,8 @@ void ProgramFixture::settle()
 
 void ProgramFixture::start(const QString &n)
 {
+    if (realBoxes)
+        answerNextBoxByKeys(n);
     dialogs.answer(n);
     program->start();
     settle();

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QPushButton;
+class QtDialogs;
 
 // The whole program with its side effects replaced: dialogs answer from a
 // script, sound and the end of the program are recorded (in one journal,
@@ -17,7 +18,9 @@ class ProgramFixture
 {
 public:
     enum class Randomness { Scripted, Production };
-    explicit ProgramFixture(Randomness randomness = Randomness::Scripted);
+    // Real: the program's own dialogs, answered by keys as a user would.
+    enum class Boxes { Scripted, Real };
+    explicit ProgramFixture(Randomness randomness = Randomness::Scripted, Boxes boxes = Boxes::Scripted);
     ~ProgramFixture();
 
     // Shows the main window and lets its Activate run, answering the entry with n.
@@ -31,6 +34,10 @@ public:
     // The controls of the windows now loaded; bound afresh at every load.
     Form1Controls &ui() { return form1().controls(); }
     Form2Controls &help() { return form2().controls(); }
+
+    // With the real boxes: the next shot-count box to open is answered by
+    // typing n over its text and pressing Return.
+    void answerNextBoxByKeys(const QString &n);
 
     // Clicks a button the way a user would (nothing happens when it is
     // disabled), then settles.
@@ -53,5 +60,6 @@ public:
     RecordingSound sound;
     RecordingEnd programEnd;
     FormRuntime runtime{programEnd};
+    std::unique_ptr<QtDialogs> realBoxes;
     std::unique_ptr<ShootALot> program;
 };

@@ -182,6 +182,12 @@ std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) co
         window->setFont(design::gothicFont(d.font->points, d.font->bold));
     if (!d.icon.isNull())
         window->setWindowIcon(d.icon);
+    // The frame's buttons are spelt out: left to Qt, it adds every one.
+    Qt::WindowFlags frame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    if (d.frameCloseButton)
+        frame |= Qt::WindowCloseButtonHint;
+    window->setWindowFlags(frame);
 
     for (const ControlDesign &c : d.controls)
         createControl(*window, c);

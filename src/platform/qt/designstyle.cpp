@@ -2,7 +2,9 @@
 
 #include "platform/qt/designlook.h"
 
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace design {
 
@@ -19,6 +21,25 @@ void DesignStyle::polish(QPalette &palette)
     // nobody chose (no resolve bits), so that widgets share it.
     palette = lightPalette();
     palette.setResolveMask(0);
+}
+
+void DesignStyle::drawControl(ControlElement element, const QStyleOption *option,
+                              QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus)
+        || !(option->state & State_Enabled))
+        return;
+    // Inside the bevel, clear of the caption of the smallest button.
+    const QRect ring = option->rect.adjusted(3, 3, -3, -3);
+    if (ring.width() <= 2 * FocusRingWidth || ring.height() <= 2 * FocusRingWidth)
+        return;
+    const QColor colour = focusRingColour();
+    const int w = FocusRingWidth;
+    painter->fillRect(QRect(ring.left(), ring.top(), ring.width(), w), colour);
+    painter->fillRect(QRect(ring.left(), ring.bottom() - w + 1, ring.width(), w), colour);
+    painter->fillRect(QRect(ring.left(), ring.top(), w, ring.height()), colour);
+    painter->fillRect(QRect(ring.right() - w + 1, ring.top(), w, ring.height()), colour);
 }
 
 } // namespace design

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 void Form::DeleteLater::operator()(FormWindow *window) const
 {
     // A handler of one of its controls may still be running.
@@ -27,6 +29,32 @@ Form::~Form()
 bool Form::acceptsEvents() const
 {
     return window_ && !runtime_.isEnding() && !runtime_.isModal();
+}
+
+const ControlDesign *Form::designOf(const QString &controlName) const
+{
+    const auto entry = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                    [&](const ControlDesign &c) { return controlName == QLatin1String(c.name); });
+    return entry == design_.controls.end() ? nullptr : &*entry;
+}
+
+void Form::passFocusOn(const QPointer<QWidget> &focused)
+{
+    if (!focused || !window_ || focused->window() != window_.get() || focused->isEnabled())
+        return;
+    QString next = focused->objectName();
+    // Each step follows one design entry, so a cycle ends after as many.
+    for (std::size_t step = 0; step < design_.controls.size(); ++step) {
+        const ControlDesign *entry = designOf(next);
+        if (!entry || !entry->focusPassesTo)
+            return;
+        next = QString::fromLatin1(entry->focusPassesTo);
+        auto *successor = window_->findChild<QWidget *>(next);
+        if (successor && successor->isEnabled() && successor->isVisible()) {
+            successor->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void Form::load()

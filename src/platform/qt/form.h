@@ -57,6 +57,8 @@ protected:
     void onTimer(QTimer &timer, Handler handler) { onEvent(timer, &QTimer::timeout, handler); }
 
     FormRuntime &runtime() const { return runtime_; }
+    // The design entry a control of this form was made from, or none.
+    const ControlDesign *designOf(const QString &controlName) const;
 
 private:
     struct DeleteLater
@@ -68,11 +70,18 @@ private:
     void onEvent(Sender &sender, Signal signal, Handler handler)
     {
         connect(&sender, signal, this, [this, handler] {
-            if (acceptsEvents())
-                handler();
+            if (!acceptsEvents())
+                return;
+            const QPointer<QWidget> focused = window_->focusWidget();
+            handler();
+            passFocusOn(focused);
         });
     }
     bool acceptsEvents() const;
+    // After a handler: when it disabled the control that held the focus,
+    // the focus goes where the design says it passes to, not wherever Qt's
+    // focus chain would put it.
+    void passFocusOn(const QPointer<QWidget> &focused);
     void load();
     void closedThroughFrame();
 

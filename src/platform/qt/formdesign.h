@@ -42,6 +42,10 @@ struct ControlDesign
     bool visible = true;
     QString role; // what the control is for, offered to assistive technology
     const char *labelledBy = nullptr; // the label that captions this value, for screen readers
+    // A button that the program disables while it holds the focus hands the
+    // focus on to this one, so that the keyboard stays on the work at hand
+    // (or to this one's successor, when this one is disabled too).
+    const char *focusPassesTo = nullptr;
 };
 
 struct FormDesign
@@ -55,4 +59,7 @@ struct FormDesign
     // new icon at each load would fill Qt's pixmap cache with copies.
     QIcon icon; // none: the program's icon
     std::vector<ControlDesign> controls;
+    // Whether the window's frame offers a close button of its own. A close
+    // the window manager asks for (Alt+F4) is honoured either way.
+    bool frameCloseButton = true;
 };

@@ -7,8 +7,6 @@
 FormWindow::FormWindow()
     : announcer_(new Announcer(this))
 {
-    // Designs are fixed: no maximise button, no resizing.
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 void FormWindow::setCloseHandler(std::function<void()> handler)

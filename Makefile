@@ -3,16 +3,26 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench sanitize screenshots package lint-package clean
+.PHONY: run test build build-program deps deps-test bench sanitize screenshots package lint-package clean
 
+# What building and running the program needs, and no more.
 deps:
 	@bash scripts/install-deps.sh
 
-build: deps
+# That, and what the tests meet the program with.
+deps-test:
+	@bash scripts/install-deps.sh --with-tests
+
+# The program alone: none of the tests is compiled.
+build-program: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target shootalot
+
+build: deps-test
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: build-program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "shootalot: no display to open the window on (DISPLAY is not set); run it from a desktop session, or try: xvfb-run make run"; \
 	  exit 1; \
@@ -25,7 +35,7 @@ test: build
 bench: CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release -DSHOOTALOT_BENCHMARKS=ON
 bench: BUILD = build-bench
 bench:
-	@bash scripts/install-deps.sh --with-bench
+	@bash scripts/install-deps.sh --with-tests --with-bench
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
 	@xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
 	@bash bench/cue-latency.sh build-bench/bench/shootalot_cuelatency
@@ -43,7 +53,7 @@ sanitize: build
 # The windows as README.md shows them: at scale 1, at scale 2, and under
 # GNOME's dark theme (on a virtual X display).
 screenshots: build
-	@bash scripts/install-deps.sh --with-tools
+	@bash scripts/install-deps.sh --with-tests --with-tools
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/shootalot_screenshots docs -2x
 	@QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Shoot a Lot need.
+# Installs the Debian packages that building and running Shoot a Lot need,
+# and with --with-tests what its tests meet it with.
 # Packages that are already installed are skipped, so a second run costs nothing.
-#   install-deps.sh [--with-tools] [--with-bench] [--with-package] ...
+#   install-deps.sh [--with-tests] [--with-tools] [--with-bench] [--with-package] ...
 set -euo pipefail
 
 packages=(
@@ -14,15 +15,19 @@ packages=(
   libgl-dev            # Qt's CMake package asks for the OpenGL headers
   fonts-morisawa-bizud-gothic # BIZ UDPGothic, the stand-in for the windows' Japanese Gothic face (with a real bold)
   fonts-ipafont-gothic # IPAPGothic, the stand-in where BIZ UDPGothic is missing
-  # For the tests that meet the program as its users' desktops do:
+)
+# For the tests that meet the program as its users' desktops do.
+test_packages=(
   xvfb xauth           # a real X display, for GNOME's theme
   qt6-gtk-platformtheme adwaita-qt6 # GNOME's dark theme, and the Adwaita-Dark style
   qt6-wayland weston   # a native Wayland window, on a headless compositor
   pulseaudio pulseaudio-utils # a private sound server whose null sink the cue test records
   orca at-spi2-core dbus xdotool # Debian's screen reader on the accessibility bus, and keys sent to it
+  openbox x11-utils imagemagick # a real window manager on Xvfb, and what the screen tests read back
 )
 for option in "$@"; do
   case "$option" in
+    --with-tests)   packages+=("${test_packages[@]}") ;;
     --with-tools)   packages+=(imagemagick) ;;                            # screenshots
     --with-bench)   packages+=(libbenchmark-dev) ;;                       # make bench
     --with-package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;; # make package, and its checks

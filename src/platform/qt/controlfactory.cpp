@@ -1,6 +1,7 @@
 #include "platform/qt/controlfactory.h"
 
 #include "platform/qt/accessibility.h"
+#include "platform/qt/designlayout.h"
 #include "platform/qt/designunits.h"
 #include "platform/qt/formlabel.h"
 #include "platform/qt/mcicontrol.h"
@@ -15,18 +16,6 @@
 #include <utility>
 
 namespace {
-
-QRect pixelGeometry(const ControlDesign &c)
-{
-    return {design::twipsToPixels(c.left), design::twipsToPixels(c.top),
-            design::twipsToPixels(c.width), design::twipsToPixels(c.height)};
-}
-
-void applyFont(QWidget &widget, const ControlDesign &c)
-{
-    if (c.font)
-        widget.setFont(design::gothicFont(c.font->points, c.font->bold));
-}
 
 void applyColours(QWidget &widget, const ControlDesign &c, QPalette::ColorRole backRole)
 {
@@ -48,13 +37,11 @@ void addLabel(FormWindow &window, const ControlDesign &c)
 {
     auto *label = new FormLabel(&window);
     describe(*label, c);
-    label->setGeometry(pixelGeometry(c));
-    if (c.font)
-        label->setDesignFont(design::gothicFont(c.font->points, c.font->bold));
     applyColours(*label, c, QPalette::Window);
     label->setFramed(c.framed);
     label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setCaption(c.caption);
+    window.designLayout().add(*label, c);
 }
 
 // Return and Enter click a focused command button, as Space does: what a
@@ -82,23 +69,23 @@ void addButton(FormWindow &window, const ControlDesign &c)
 {
     auto *button = new QPushButton(c.caption, &window);
     describe(*button, c);
-    button->setGeometry(pixelGeometry(c));
-    applyFont(*button, c);
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
     button->installEventFilter(new ReturnClicks(button));
+    window.designLayout().add(*button, c);
 }
 
 void addPicture(FormWindow &window, const ControlDesign &c)
 {
-    const QRect geometry = pixelGeometry(c);
+    const QRect geometry = DesignLayout::pixelGeometry(c, 1.0);
     auto *picture = new PictureBox(&window, geometry.size() - QSize(4, 4), c.scaleWidth,
                                    c.scaleHeight);
     describe(*picture, c);
     picture->setAccessibleName(c.role);
     picture->setGeometry(geometry);
-    applyFont(*picture, c);
+    if (c.font)
+        picture->setFont(design::gothicFont(c.font->points, c.font->bold));
     QPalette p = picture->palette();
     // Without a colour of its own a picture box shows the window's face.
     p.setColor(QPalette::Base, c.backColor ? design::colorFromBgr(*c.backColor)
@@ -107,22 +94,20 @@ void addPicture(FormWindow &window, const ControlDesign &c)
                                            : QColor(Qt::black));
     picture->setPalette(p);
     picture->Cls();
+    window.designLayout().add(*picture, c);
 }
 
 void addLine(FormWindow &window, const ControlDesign &c)
 {
     auto *line = new QFrame(&window);
     describe(*line, c);
-    const int x1 = design::twipsToPixels(c.left);
-    const int x2 = design::twipsToPixels(c.left + c.width);
-    const int y = design::twipsToPixels(c.top);
-    line->setGeometry(std::min(x1, x2), y, std::abs(x2 - x1) + 1, 1);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
     QPalette p = line->palette();
     p.setColor(QPalette::WindowText, Qt::black);
     line->setPalette(p);
+    window.designLayout().add(*line, c);
 }
 
 void addTimer(FormWindow &window, const ControlDesign &c)
@@ -163,8 +148,8 @@ void ControlFactory::createControl(FormWindow &window, const ControlDesign &c) c
         if (sound_) {
             auto *control = new MciControl(&window, *sound_);
             describe(*control, c);
-            control->setGeometry(pixelGeometry(c));
             control->setVisible(c.visible);
+            window.designLayout().add(*control, c);
         }
         break;
     }
@@ -173,13 +158,11 @@ void ControlFactory::createControl(FormWindow &window, const ControlDesign &c) c
 std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) const
 {
     installAccessibility();
-    auto window = std::make_unique<FormWindow>();
+    auto window = std::make_unique<FormWindow>(d);
     window->setObjectName(QString::fromLatin1(d.name));
     window->setWindowTitle(d.caption);
-    window->setFixedSize(design::twipsToPixels(d.clientWidth),
-                         design::twipsToPixels(d.clientHeight));
-    if (d.font)
-        window->setFont(design::gothicFont(d.font->points, d.font->bold));
+    window->setMinimumSize(window->clientSize(DesignLayout::MinimumZoom));
+    window->resize(window->clientSize(1.0));
     if (!d.icon.isNull())
         window->setWindowIcon(d.icon);
     // The frame's buttons are spelt out: left to Qt, it adds every one.
@@ -191,6 +174,7 @@ std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) co
 
     for (const ControlDesign &c : d.controls)
         createControl(*window, c);
+    window->layOut();
     // A value display says its caption's words before its own.
     for (const ControlDesign &c : d.controls) {
         if (!c.labelledBy)

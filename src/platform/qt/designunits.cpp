@@ -1,18 +1,24 @@
 #include "platform/qt/designunits.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace design {
 
-int twipsToPixels(int twips)
+int twipsToPixels(int twips, double zoom)
 {
-    return int(std::lround(double(twips) / TwipsPerPixel));
+    return int(std::lround(double(twips) * zoom / TwipsPerPixel));
 }
 
-int pointsToPixels(double points)
+int pointsToPixels(double points, double zoom)
 {
-    return int(std::lround(points * 96.0 / 72.0));
+    return int(std::lround(points * 96.0 / 72.0 * zoom));
+}
+
+int strokeWidth(int pixels, double zoom)
+{
+    return std::max(1, int(std::lround(pixels * zoom)));
 }
 
 QColor colorFromBgr(quint32 bgr)
@@ -20,7 +26,7 @@ QColor colorFromBgr(quint32 bgr)
     return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
 }
 
-QFont gothicFont(double points, bool bold)
+QFont gothicFont(double points, bool bold, double zoom)
 {
     QFont font;
     // BIZ UDPGothic has a bold of its own, which stays bold at any scale, and
@@ -29,7 +35,7 @@ QFont gothicFont(double points, bool bold)
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                       QStringLiteral("BIZ UDPGothic"), QStringLiteral("IPAPGothic"),
                       QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(pointsToPixels(points));
+    font.setPixelSize(pointsToPixels(points, zoom));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

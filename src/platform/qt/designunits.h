@@ -6,20 +6,23 @@
 
 // Window designs are written in twips and points; the screen works in
 // pixels. This is the one place that converts between them, at 96 dpi
-// (15 twips to a pixel).
+// (15 twips to a pixel), times the zoom a window is drawn at (1 draws the
+// design as it was made).
 namespace design {
 
 constexpr int TwipsPerPixel = 15;
 
-int twipsToPixels(int twips);
+int twipsToPixels(int twips, double zoom = 1.0);
 // A font size in points as a pixel size at 96 dpi.
-int pointsToPixels(double points);
+int pointsToPixels(double points, double zoom = 1.0);
+// A line or frame drawn `pixels` wide in the design: never thinner than one pixel.
+int strokeWidth(int pixels, double zoom);
 
 // A colour written the way designs give it: 0x00BBGGRR, red in the low byte.
 QColor colorFromBgr(quint32 bgr);
 
 // The Japanese proportional Gothic face the windows are designed in, with
 // the stand-ins Linux desktops have, best first.
-QFont gothicFont(double points, bool bold);
+QFont gothicFont(double points, bool bold, double zoom = 1.0);
 
 } // namespace design

@@ -62,14 +62,42 @@ void Form::load()
     window_.reset(factory_.createWindow(design_).release());
     bindControls(ControlLookup(*window_, QString::fromLatin1(design_.name)));
     window_->setCloseHandler([this] { closedThroughFrame(); });
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window_->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window_->move(frame.topLeft());
-    }
+    placeOnScreen();
     runtime_.formLoaded(*this);
     connectEvents();
     Load();
+}
+
+void Form::placeOnScreen()
+{
+    const FormRuntime::FrameMemory &memory = runtime_.frameMemory();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The zoom the run has been using, or less where the screen is smaller:
+    // the whole window, frame and title bar included, on the screen.
+    const QRect available = screen->availableGeometry();
+    const double fits = window_->designLayout().fittingZoom(available.size() - memory.margins);
+    const double zoom = std::max(DesignLayout::MinimumZoom, std::min(memory.zoom, fits));
+    window_->resize(window_->clientSize(zoom));
+    window_->layOut();
+    QRect frame(QPoint(), window_->size() + memory.margins);
+    frame.moveCenter(available.center());
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    window_->move(frame.topLeft());
+    window_->setWindowState(memory.state);
+}
+
+void Form::rememberFrame()
+{
+    FormRuntime::FrameMemory &memory = runtime_.frameMemory();
+    memory.state = window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (memory.state == Qt::WindowNoState)
+        memory.zoom = window_->zoom();
+    const QSize margins = window_->frameGeometry().size() - window_->geometry().size();
+    if (window_->isVisible() && !margins.isEmpty())
+        memory.margins = margins;
 }
 
 void Form::Show()
@@ -101,6 +129,7 @@ void Form::Unload()
         return;
     for (QTimer *timer : window_->findChildren<QTimer *>())
         timer->stop();
+    rememberFrame();
     window_->hide();
     releaseControls();
     window_.reset();

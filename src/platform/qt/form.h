@@ -78,6 +78,9 @@ private:
         });
     }
     bool acceptsEvents() const;
+    // A new window opens as the last one stood, and wholly on the screen.
+    void placeOnScreen();
+    void rememberFrame();
     // After a handler: when it disabled the control that held the focus,
     // the focus goes where the design says it passes to, not wherever Qt's
     // focus chain would put it.

@@ -14,20 +14,30 @@ FormLabel::FormLabel(QWidget *parent)
 
 void FormLabel::setFramed(bool framed)
 {
+    setFrameWidth(framed ? 1 : 0);
+}
+
+void FormLabel::setFrameWidth(int width)
+{
     // QFrame would draw the frame in the caption's colour; the label draws
     // its own instead and keeps the room for it.
-    framed_ = framed;
-    setContentsMargins(framed ? QMargins(1, 1, 1, 1) : QMargins());
+    if (width == frameWidth_)
+        return;
+    frameWidth_ = width;
+    setContentsMargins(width, width, width, width);
     update();
 }
 
 void FormLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (framed_) {
+    if (frameWidth_ > 0) {
         QPainter painter(this);
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const QRect r = rect();
+        const int w = frameWidth_;
+        for (const QRect &edge : {QRect(0, 0, r.width(), w), QRect(0, r.height() - w, r.width(), w),
+                                  QRect(0, 0, w, r.height()), QRect(r.width() - w, 0, w, r.height())})
+            painter.fillRect(edge, Qt::black);
     }
 }
 

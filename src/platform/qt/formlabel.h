@@ -28,7 +28,9 @@ public:
 
     // A single black line around the label, whatever colour the caption has.
     void setFramed(bool framed);
-    bool isFramed() const { return framed_; }
+    bool isFramed() const { return frameWidth_ > 0; }
+    // The frame's width in pixels, which grows with the window's zoom; 0: none.
+    void setFrameWidth(int width);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -40,5 +42,5 @@ private:
 
     QFont designFont_;
     const FormLabel *captionLabel_ = nullptr; // a sibling, made and destroyed with this one
-    bool framed_ = false;
+    int frameWidth_ = 0;
 };

@@ -2,6 +2,9 @@
 
 #include "platform/runtime/programend.h"
 
+#include <QSize>
+#include <Qt>
+
 #include <vector>
 
 class Form;
@@ -31,6 +34,19 @@ public:
     // The window dialogs should stand over: the last activated form's.
     QWidget *dialogParent() const;
 
+    // How the last window to go stood on the screen, so that the next one
+    // (Help, Close) opens the same way for the rest of the run. Nothing is
+    // written to disk.
+    struct FrameMemory
+    {
+        double zoom = 1.0;
+        Qt::WindowStates state = Qt::WindowNoState; // maximised or full screen
+        // What the window manager's frame adds to a window; a generous
+        // allowance until a window has been seen in one.
+        QSize margins{16, 48};
+    };
+    FrameMemory &frameMemory() { return frameMemory_; }
+
     // While a modal dialog is open no handler of any form runs, whatever
     // sends the event (the mouse, the keyboard, an assistive technology's
     // Press action, a click() from code): the dialog is waited on inside a
@@ -54,4 +70,5 @@ private:
     Form *active_ = nullptr;
     bool ending_ = false;
     int modalDepth_ = 0;
+    FrameMemory frameMemory_;
 };

@@ -2,11 +2,40 @@
 
 #include "platform/qt/announcer.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QScreen>
 
-FormWindow::FormWindow()
-    : announcer_(new Announcer(this))
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array ZoomSteps{0.6, 0.7, 0.8, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
+
+} // namespace
+
+FormWindow::FormWindow(const FormDesign &design)
+    : layout_(design), announcer_(new Announcer(this))
 {
+    addKeys();
+}
+
+void FormWindow::addKeys()
+{
+    // Window-wide shortcuts, not controls: nothing joins the tab order.
+    const auto add = [this](const QList<QKeySequence> &keys, const std::function<void()> &act) {
+        auto *action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    add({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { zoomIn(); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomOut(); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomTo(1.0); });
+    add({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
 }
 
 void FormWindow::setCloseHandler(std::function<void()> handler)
@@ -24,4 +53,72 @@ void FormWindow::closeEvent(QCloseEvent *event)
     event->accept();
     if (closeHandler_)
         closeHandler_();
+}
+
+void FormWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void FormWindow::layOut()
+{
+    const double zoom = std::max(DesignLayout::MinimumZoom, layout_.fittingZoom(size()));
+    // At the design's size the design is the window, to the pixel.
+    const double drawn = clientSize(1.0) == size() ? 1.0 : zoom;
+    const QSize used = clientSize(drawn);
+    const QPoint origin(std::max(0, (width() - used.width()) / 2),
+                        std::max(0, (height() - used.height()) / 2));
+    if (drawn == zoom_ && origin == origin_)
+        return;
+    zoom_ = drawn;
+    origin_ = origin;
+    layout_.apply(*this, drawn, origin);
+    emit laidOut(drawn);
+}
+
+void FormWindow::zoomTo(double zoom)
+{
+    if (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
+        setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    QSize wanted = clientSize(std::max(DesignLayout::MinimumZoom, zoom));
+    if (const QScreen *s = screen()) {
+        // Within the screen, frame included; the frame is known once shown.
+        const QSize margins = isVisible() ? frameGeometry().size() - geometry().size() : QSize(16, 48);
+        const QSize room = s->availableGeometry().size() - margins;
+        if (wanted.width() > room.width() || wanted.height() > room.height())
+            wanted = clientSize(std::max(DesignLayout::MinimumZoom, layout_.fittingZoom(room)));
+    }
+    resize(wanted);
+}
+
+double FormWindow::nextZoomUp(double zoom)
+{
+    for (double step : ZoomSteps)
+        if (step > zoom + 0.001)
+            return step;
+    return ZoomSteps.back();
+}
+
+double FormWindow::nextZoomDown(double zoom)
+{
+    for (auto it = ZoomSteps.rbegin(); it != ZoomSteps.rend(); ++it)
+        if (*it < zoom - 0.001)
+            return *it;
+    return ZoomSteps.front();
+}
+
+void FormWindow::zoomIn()
+{
+    zoomTo(nextZoomUp(zoom_));
+}
+
+void FormWindow::zoomOut()
+{
+    zoomTo(nextZoomDown(zoom_));
+}
+
+void FormWindow::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }

@@ -1,28 +1,63 @@
 #pragma once
 
+#include "platform/qt/designlayout.h"
+
 #include <QWidget>
 
 #include <functional>
 
 class Announcer;
+struct FormDesign;
 
-// The top-level window of a form: fixed client area, no handlers of its own.
+// The top-level window of a form, with no handlers of its own. Its design
+// is drawn at the largest zoom that fits the window, centred, so that it
+// can be resized, maximised or put full screen (F11), and zoomed from the
+// keyboard (Ctrl++, Ctrl+-, Ctrl+0 for the design's own size).
 // Closing it through its frame is reported to the form, which unloads it.
 class FormWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    FormWindow();
+    explicit FormWindow(const FormDesign &design);
 
     void setCloseHandler(std::function<void()> handler);
     // Tells a screen reader, without moving the focus.
     void announce(const QString &message);
 
+    DesignLayout &designLayout() { return layout_; }
+    // The zoom the design is drawn at now.
+    double zoom() const { return zoom_; }
+    // The client size the design takes at zoom.
+    QSize clientSize(double zoom) const { return layout_.clientSize(zoom); }
+
+    // Sizes the window to the design at zoom (leaving full screen or
+    // maximised first), within the screen it stands on.
+    void zoomTo(double zoom);
+    void zoomIn();
+    void zoomOut();
+    void toggleFullScreen();
+    // Lays the design out for the window's present size.
+    void layOut();
+
+    // The zooms Ctrl++ and Ctrl+- step through.
+    static double nextZoomUp(double zoom);
+    static double nextZoomDown(double zoom);
+
+signals:
+    // The design was laid out at a new zoom or place.
+    void laidOut(double zoom);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void addKeys();
+
+    DesignLayout layout_;
+    double zoom_ = 0; // none yet: the first layout always runs
+    QPoint origin_;
     std::function<void()> closeHandler_;
     Announcer *announcer_; // a child: the window owns it
 };

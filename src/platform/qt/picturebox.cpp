@@ -14,18 +14,58 @@ constexpr int FrameWidth = 2; // the fixed three-dimensional frame
 PictureBox::PictureBox(QWidget *parent, QSize innerSize, int scaleWidth, int scaleHeight)
     : QFrame(parent)
     , canvasSize_(innerSize)
-    , pixelsPerUnitX_(scaleWidth > 0 ? double(innerSize.width()) / scaleWidth
-                                     : 1.0 / design::TwipsPerPixel)
-    , pixelsPerUnitY_(scaleHeight > 0 ? double(innerSize.height()) / scaleHeight
-                                      : 1.0 / design::TwipsPerPixel)
+    , scaleWidth_(scaleWidth)
+    , scaleHeight_(scaleHeight)
     , printsText_(scaleWidth <= 0)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(FrameWidth);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setScale();
     makeCanvas();
     canvas_.fill(Qt::white); // replaced by the background in Cls
+}
+
+void PictureBox::setScale()
+{
+    pixelsPerUnitX_ = scaleWidth_ > 0 ? double(canvasSize_.width()) / scaleWidth_
+                                      : zoom_ / design::TwipsPerPixel;
+    pixelsPerUnitY_ = scaleHeight_ > 0 ? double(canvasSize_.height()) / scaleHeight_
+                                       : zoom_ / design::TwipsPerPixel;
+}
+
+void PictureBox::relayout(const QRect &geometry, const QFont &font, int frameWidth, double zoom)
+{
+    const QSize inner = geometry.size() - QSize(2 * frameWidth, 2 * frameWidth);
+    const bool changed = inner != canvasSize_ || font != this->font() || zoom != zoom_;
+    setLineWidth(frameWidth);
+    setFont(font);
+    setGeometry(geometry);
+    if (!changed)
+        return;
+    zoom_ = zoom;
+    canvasSize_ = inner;
+    setScale();
+    if (printsText_ && !printedLines_.isEmpty())
+        fitTextWidth(printedLines_);
+    redraw();
+}
+
+void PictureBox::redraw()
+{
+    makeCanvas();
+    canvas_.fill(palette().color(QPalette::Base));
+    printY_ = 0;
+    for (const Drawing &d : drawn_) {
+        if (const auto *batch = std::get_if<PointBatch>(&d))
+            plotPoints(*batch->points, batch->colour);
+        else if (const auto *mark = std::get_if<CircleMark>(&d))
+            drawCircle(*mark);
+        else
+            printLine(std::get<PrintedLine>(d).text);
+    }
+    scheduleRepaint();
 }
 
 void PictureBox::makeCanvas()
@@ -44,6 +84,7 @@ void PictureBox::Cls()
     canvas_.fill(palette().color(QPalette::Base));
     printY_ = 0;
     printedLines_.clear();
+    drawn_.clear();
     scheduleRepaint();
 }
 
@@ -60,6 +101,15 @@ void PictureBox::PSet(float x, float y)
 
 void PictureBox::PSetPoints(std::span<const QPointF> points)
 {
+    if (!lastBatch_ || !std::equal(points.begin(), points.end(), lastBatch_->begin(), lastBatch_->end()))
+        lastBatch_ = std::make_shared<const std::vector<QPointF>>(points.begin(), points.end());
+    drawn_.push_back(PointBatch{lastBatch_, foreColour_});
+    plotPoints(*lastBatch_, foreColour_);
+    scheduleRepaint();
+}
+
+void PictureBox::plotPoints(const std::vector<QPointF> &points, QRgb colour)
+{
     // The target ring is thousands of points, redrawn every few shots of an
     // automatic run: written straight into the pixels. Bounds are checked
     // before the conversion, which truncates: inside the area that is the
@@ -68,7 +118,7 @@ void PictureBox::PSetPoints(std::span<const QPointF> points)
     auto *pixels = reinterpret_cast<QRgb *>(canvas_.bits());
     const qsizetype stride = canvas_.bytesPerLine() / qsizetype(sizeof(QRgb));
     const double ratio = canvas_.devicePixelRatio();
-    const qsizetype dot = std::max<qsizetype>(1, qRound(ratio));
+    const qsizetype dot = std::max<qsizetype>(1, qRound(ratio * zoom_));
     const qsizetype width = canvas_.width();
     const qsizetype height = canvas_.height();
     for (const QPointF &p : points) {
@@ -79,14 +129,13 @@ void PictureBox::PSetPoints(std::span<const QPointF> points)
         const qsizetype x0 = qsizetype(px);
         const qsizetype y0 = qsizetype(py);
         if (dot == 1) { // the usual case, and the ring's thousands of points
-            pixels[y0 * stride + x0] = foreColour_;
+            pixels[y0 * stride + x0] = colour;
             continue;
         }
         for (qsizetype y = y0; y < std::min(y0 + dot, height); ++y)
             for (qsizetype x = x0; x < std::min(x0 + dot, width); ++x)
-                pixels[y * stride + x] = foreColour_;
+                pixels[y * stride + x] = colour;
     }
-    scheduleRepaint();
 }
 
 void PictureBox::scheduleRepaint()
@@ -107,21 +156,34 @@ void PictureBox::changeEvent(QEvent *event)
 
 void PictureBox::Circle(float x, float y, float radius, const QColor &colour)
 {
-    QPainter painter(&canvas_);
-    painter.setPen(colour);
-    const double r = double(radius) * pixelsPerUnitX_; // radius in horizontal units
-    painter.drawEllipse(toPixels(x, y), r, r);
+    const CircleMark mark{x, y, radius, colour};
+    drawn_.push_back(mark);
+    drawCircle(mark);
     scheduleRepaint();
+}
+
+void PictureBox::drawCircle(const CircleMark &mark)
+{
+    QPainter painter(&canvas_);
+    QPen pen(mark.colour);
+    if (zoom_ != 1.0) // a pixel of the design
+        pen.setWidthF(zoom_);
+    painter.setPen(pen);
+    const double r = double(mark.radius) * pixelsPerUnitX_; // radius in horizontal units
+    painter.drawEllipse(toPixels(mark.x, mark.y), r, r);
 }
 
 void PictureBox::Print(const QString &text)
 {
+    drawn_.push_back(PrintedLine{text});
+    printedLines_.append(text); // what screen readers read (see accessibility.cpp)
     printLine(text);
+    scheduleRepaint();
 }
 
 void PictureBox::Print()
 {
-    printLine(QString());
+    Print(QString());
 }
 
 void PictureBox::fitTextWidth(const QStringList &lines)
@@ -148,8 +210,6 @@ void PictureBox::printLine(const QString &text)
         painter.drawText(QPoint(0, printY_ + metrics.ascent()), text);
     }
     printY_ += lineHeight();
-    printedLines_.append(text); // what screen readers read (see accessibility.cpp)
-    scheduleRepaint();
 }
 
 int PictureBox::lineHeight() const

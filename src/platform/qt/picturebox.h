@@ -6,10 +6,15 @@
 #include <QImage>
 #include <QStringList>
 
+#include <memory>
+#include <variant>
+#include <vector>
+
 // A picture box: a framed drawing area whose drawing stays until Cls, also
-// when the window is covered and uncovered. Points and circles are given in
-// the box's user scale (or in twips when it has none); printed text moves
-// down line by line from the top left.
+// when the window is covered and uncovered, resized or zoomed. Points and
+// circles are given in the box's user scale (or in twips when it has none);
+// printed text moves down line by line from the top left. What was drawn
+// is kept in those units, so a new size draws it again, never scaled.
 class PictureBox final : public QFrame, public PlotSurface
 {
     Q_OBJECT
@@ -32,6 +37,10 @@ public:
     // the stand-ins set Latin text wider.
     void fitTextWidth(const QStringList &lines);
 
+    // Takes a new place, font, frame and zoom (from the window's layout)
+    // and draws everything since the last Cls again at that size.
+    void relayout(const QRect &geometry, const QFont &font, int frameWidth, double zoom);
+
     // A box measured in twips prints text (the help area); one with a user
     // scale plots.
     bool printsText() const { return printsText_; }
@@ -48,15 +57,42 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What was drawn since the last Cls, in the box's own units.
+    struct PointBatch
+    {
+        std::shared_ptr<const std::vector<QPointF>> points;
+        QRgb colour;
+    };
+    struct CircleMark
+    {
+        float x, y, radius;
+        QColor colour;
+    };
+    struct PrintedLine
+    {
+        QString text;
+    };
+    using Drawing = std::variant<PointBatch, CircleMark, PrintedLine>;
+
     void makeCanvas();
+    void setScale();
+    void redraw();
     QPointF toPixels(float x, float y) const;
+    void plotPoints(const std::vector<QPointF> &points, QRgb colour);
+    void drawCircle(const CircleMark &mark);
     void printLine(const QString &text);
     void scheduleRepaint();
 
     QImage canvas_;
     QSize canvasSize_;
-    double pixelsPerUnitX_;
-    double pixelsPerUnitY_;
+    int scaleWidth_;
+    int scaleHeight_;
+    double zoom_ = 1.0;
+    double pixelsPerUnitX_ = 1;
+    double pixelsPerUnitY_ = 1;
+    std::vector<Drawing> drawn_;
+    // The ring is the same thousands of points at every experiment: kept once.
+    std::shared_ptr<const std::vector<QPointF>> lastBatch_;
     int printY_ = 0; // in pixels from the top of the area
     QRgb foreColour_ = qRgb(0, 0, 0);
     bool repaintPending_ = false;

@@ -23,7 +23,7 @@ test_packages=(
   qt6-wayland weston   # a native Wayland window, on a headless compositor
   pulseaudio pulseaudio-utils # a private sound server whose null sink the cue test records
   orca at-spi2-core dbus xdotool # Debian's screen reader on the accessibility bus, and keys sent to it
-  openbox x11-utils imagemagick # a real window manager on Xvfb, and what the screen tests read back
+  openbox x11-utils   # a real window manager on Xvfb, and xprop to see it take charge
 )
 for option in "$@"; do
   case "$option" in

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -61,7 +62,17 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title,
     if (const QWidget *form = runtime_.dialogParent()) {
         dialog.adjustSize();
         const QRect frame = form->geometry();
-        dialog.move(frame.center().x() - dialog.width() / 2, frame.top() + frame.height() * 9 / 20);
+        QRect placed(QPoint(frame.center().x() - dialog.width() / 2, frame.top() + frame.height() * 9 / 20),
+                     dialog.size());
+        // Wholly on the screen, its title bar included, however small the screen.
+        if (const QScreen *screen = form->screen()) {
+            const QRect room = screen->availableGeometry().adjusted(8, 40, -8, -8);
+            placed.moveRight(std::min(placed.right(), room.right()));
+            placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+            placed.moveLeft(std::max(placed.left(), room.left()));
+            placed.moveTop(std::max(placed.top(), room.top()));
+        }
+        dialog.move(placed.topLeft());
     }
     const FormRuntime::ModalScope modal(runtime_);
     if (dialog.exec() != QDialog::Accepted)

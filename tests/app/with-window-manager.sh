@@ -8,12 +8,15 @@ command -v Xvfb >/dev/null || { echo "skipped: Xvfb is not installed"; exit 77; 
 command -v openbox >/dev/null || { echo "skipped: openbox is not installed"; exit 77; }
 command -v xprop >/dev/null || { echo "skipped: xprop (x11-utils) is not installed"; exit 77; }
 
-for display in $(seq 140 199); do [ -e "/tmp/.X11-unix/X$display" ] || break; done
-Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and says which once it serves it, so
+# that tests run side by side never share one.
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$wm" "$xvfb" 2>/dev/null; wait "$wm" "$xvfb" 2>/dev/null' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-export DISPLAY=":$display"
+trap 'kill "$wm" "$xvfb" 2>/dev/null; wait "$wm" "$xvfb" 2>/dev/null; rm -f "$ready"' EXIT
+for _ in $(seq 200); do [ -s "$ready" ] && break; sleep 0.05; done
+[ -s "$ready" ] || { echo "skipped: Xvfb did not start here"; exit 77; }
+export DISPLAY=":$(head -n1 "$ready")"
 openbox >/dev/null 2>&1 &
 wm=$!
 # The window manager is in charge once it names itself on the root window.

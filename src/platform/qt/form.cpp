@@ -79,7 +79,7 @@ void Form::placeOnScreen()
     const QRect available = screen->availableGeometry();
     const double fits = window_->designLayout().fittingZoom(available.size() - memory.margins);
     const double zoom = std::max(DesignLayout::MinimumZoom, std::min(memory.zoom, fits));
-    window_->resize(window_->clientSize(zoom));
+    window_->resizeToZoom(zoom);
     window_->layOut();
     QRect frame(QPoint(), window_->size() + memory.margins);
     frame.moveCenter(available.center());

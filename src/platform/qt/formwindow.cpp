@@ -64,8 +64,9 @@ void FormWindow::resizeEvent(QResizeEvent *event)
 void FormWindow::layOut()
 {
     const double zoom = std::max(DesignLayout::MinimumZoom, layout_.fittingZoom(size()));
-    // At the design's size the design is the window, to the pixel.
-    const double drawn = clientSize(1.0) == size() ? 1.0 : zoom;
+    // A window sized for a zoom draws at that zoom exactly (at the design's
+    // own size, the design to the pixel).
+    const double drawn = clientSize(asked_) == size() ? asked_ : zoom;
     const QSize used = clientSize(drawn);
     const QPoint origin(std::max(0, (width() - used.width()) / 2),
                         std::max(0, (height() - used.height()) / 2));
@@ -81,15 +82,21 @@ void FormWindow::zoomTo(double zoom)
 {
     if (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
         setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
-    QSize wanted = clientSize(std::max(DesignLayout::MinimumZoom, zoom));
+    const QSize wanted = clientSize(std::max(DesignLayout::MinimumZoom, zoom));
     if (const QScreen *s = screen()) {
         // Within the screen, frame included; the frame is known once shown.
         const QSize margins = isVisible() ? frameGeometry().size() - geometry().size() : QSize(16, 48);
         const QSize room = s->availableGeometry().size() - margins;
         if (wanted.width() > room.width() || wanted.height() > room.height())
-            wanted = clientSize(std::max(DesignLayout::MinimumZoom, layout_.fittingZoom(room)));
+            zoom = layout_.fittingZoom(room);
     }
-    resize(wanted);
+    resizeToZoom(zoom);
+}
+
+void FormWindow::resizeToZoom(double zoom)
+{
+    asked_ = std::max(DesignLayout::MinimumZoom, zoom);
+    resize(clientSize(asked_));
 }
 
 double FormWindow::nextZoomUp(double zoom)

@@ -34,6 +34,8 @@ public:
     // Sizes the window to the design at zoom (leaving full screen or
     // maximised first), within the screen it stands on.
     void zoomTo(double zoom);
+    // Sizes the window to the design at exactly zoom, whatever the screen.
+    void resizeToZoom(double zoom);
     void zoomIn();
     void zoomOut();
     void toggleFullScreen();
@@ -57,6 +59,7 @@ private:
 
     DesignLayout layout_;
     double zoom_ = 0; // none yet: the first layout always runs
+    double asked_ = 1.0; // the zoom the window was last sized for
     QPoint origin_;
     std::function<void()> closeHandler_;
     Announcer *announcer_; // a child: the window owns it

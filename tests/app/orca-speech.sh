@@ -3,17 +3,20 @@
 # bus of a private D-Bus session, on a virtual X display, its debug log
 # recording what it would speak (no speech server is needed). N = 5 is
 # entered, and Space is pressed five times on Firing: Orca must speak every
-# shot, and the verdict with the success rate. Exits 77 (skipped), saying
-# why, where a part is missing.
-#   orca-speech.sh PROGRAM
+# shot, and the verdict with the success rate. Any KEYS are pressed once N
+# is entered (the zoom keys, say). Exits 77 (skipped), saying why, where a
+# part is missing.
+#   orca-speech.sh PROGRAM [KEYS...]
 program=$1
+shift
+keys=("$@")
 if [ -z "${SHOOTALOT_ORCA_INSIDE:-}" ]; then
   for tool in orca xvfb-run dbus-run-session xdotool; do
     command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
   export SHOOTALOT_ORCA_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program" "${keys[@]}"
 fi
 
 work=$(mktemp -d)
@@ -27,7 +30,7 @@ end() {
   for _ in $(seq 200); do kill -0 "$@" 2>/dev/null || return 0; sleep 0.1; done
   kill -9 "$@" 2>/dev/null
 }
-stop() { end $orca; end $app $bus; }
+stop() { end $orca; end $app $bus $wm; }
 cleanup() { stop; rm -rf "$work"; }
 trap cleanup EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
@@ -36,6 +39,15 @@ orca --debug-file="$work/orca.log" --replace >/dev/null 2>&1 & orca=$!
 sleep 5 # Orca writes its log as it goes, not at once
 kill -0 $orca 2>/dev/null || { echo "skipped: Orca did not start here"; exit 77; }
 
+# Keys such as the zoom keys reach a window the way a desktop's window
+# manager gives it the focus: then there is one.
+wm=
+if [ ${#keys[@]} -gt 0 ]; then
+  command -v openbox >/dev/null || { echo "skipped: openbox is not installed"; exit 77; }
+  openbox >/dev/null 2>&1 & wm=$!
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+fi
+
 (cd "$work" && exec "$program") & app=$!
 for _ in $(seq 100); do
   xdotool search --name "Setting the number of shots of the gun" >/dev/null 2>&1 && break; sleep 0.1
@@ -43,6 +55,11 @@ done
 sleep 1
 xdotool key ctrl+a; xdotool type 5; xdotool key Return
 sleep 1.5
+for key in "${keys[@]}"; do xdotool key "$key"; sleep 0.5; done
+size=$(xdotool search --name "Even those who shoot bad guns will hit it" getwindowgeometry 2>/dev/null \
+       | sed -n 's/.*Geometry: //p' | head -n1)
+echo "the main window is $size"
+if [ ${#keys[@]} -gt 0 ] && [ "$size" = "547x620" ]; then echo "the keys ${keys[*]} did not zoom the window"; exit 1; fi
 xdotool key Tab # from the plot to Firing
 sleep 1
 for _ in 1 2 3 4 5; do xdotool key space; sleep 1.2; done

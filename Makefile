@@ -50,14 +50,16 @@ sanitize: build
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The windows as README.md shows them: at scale 1, at scale 2, and under
-# GNOME's dark theme (on a virtual X display).
+# The windows as README.md shows them: at scale 1, at scale 2, under
+# GNOME's dark theme (on a virtual X display), and the real program on a
+# projector and a laptop's screen with a window manager.
 screenshots: build
 	@bash scripts/install-deps.sh --with-tests --with-tools
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/shootalot_screenshots docs -2x
 	@QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
 	  xvfb-run -a $(BUILD)/tools/shootalot_screenshots docs -dark
+	@bash tools/screens.sh $(BUILD)/src/app/shootalot docs
 
 # The Debian package, built as Debian builds its own: Release, with the
 # distribution's hardening flags (CMake reads CXXFLAGS and LDFLAGS but not

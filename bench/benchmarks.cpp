@@ -69,6 +69,25 @@ void HelpAndClose(benchmark::State &state)
 }
 BENCHMARK(HelpAndClose)->Unit(benchmark::kMicrosecond);
 
+// The main window laid out and painted at a new size, its plot holding the
+// ring and 50 marks drawn again at that size: what one step of dragging the
+// window's corner costs (a frame is 16 ms).
+void RelayoutAtANewSize(benchmark::State &state)
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("50"));
+    for (int shot = 0; shot < 50; ++shot)
+        program.click(program.ui().Command1);
+    FormWindow &window = *program.form1().window();
+    const QSize sizes[] = {window.clientSize(1.3), window.clientSize(1.45)};
+    int turn = 0;
+    for (auto _ : state) {
+        window.resize(sizes[turn++ % 2]);
+        window.repaint();
+    }
+}
+BENCHMARK(RelayoutAtANewSize)->Unit(benchmark::kMicrosecond);
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -119,11 +138,27 @@ double sessionPeakMiB()
     return probe.readAllStandardOutput().trimmed().toDouble() / 1024.0;
 }
 
-// The real Timer1 over 300 ticks: the mean and the worst interval.
-std::pair<double, double> automaticPace()
+// The real Timer1 over 300 ticks: the mean and the worst interval. With
+// resizing, the window is given a new size every 16 ms meanwhile, as a
+// corner dragged for that long does, for SHOOTALOT_RESIZE_SECONDS (60).
+std::pair<double, double> automaticPace(bool resizing = false)
 {
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
+    QTimer drag;
+    int step = 0;
+    if (resizing) {
+        FormWindow &window = *program.form1().window();
+        drag.setInterval(16);
+        QObject::connect(&drag, &QTimer::timeout, [&window, &step] {
+            // Back and forth between the design's size and half again.
+            const double phase = (step++ % 120) / 60.0;
+            const double zoom = 1.0 + 0.5 * (phase <= 1 ? phase : 2 - phase);
+            window.resize(window.clientSize(zoom));
+        });
+        drag.start();
+    }
+    const qsizetype ticks = resizing ? 10 * qEnvironmentVariableIntValue("SHOOTALOT_RESIZE_SECONDS") : 300;
     std::vector<double> intervals;
     QElapsedTimer clock;
     qint64 last = -1;
@@ -135,8 +170,9 @@ std::pair<double, double> automaticPace()
     });
     clock.start();
     program.click(program.ui().Command2);
-    while (intervals.size() < 300)
+    while (qsizetype(intervals.size()) < std::max<qsizetype>(ticks, 300))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    drag.stop();
     program.click(program.ui().Command3);
     const double mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) / intervals.size();
     return {mean, *std::max_element(intervals.begin(), intervals.end())};
@@ -163,5 +199,10 @@ int main(int argc, char *argv[])
     const auto [mean, worst] = automaticPace();
     std::printf("%-44s %9.1f ms\n", "automatic pace, mean interval (300 ticks)", mean);
     std::printf("%-44s %9.1f ms\n", "automatic pace, worst interval", worst);
+    if (!qEnvironmentVariableIsSet("SHOOTALOT_RESIZE_SECONDS"))
+        qputenv("SHOOTALOT_RESIZE_SECONDS", "60");
+    const auto [resizedMean, resizedWorst] = automaticPace(true);
+    std::printf("%-44s %9.1f ms\n", "the same while resized every 16 ms: mean", resizedMean);
+    std::printf("%-44s %9.1f ms\n", "  worst", resizedWorst);
     return 0;
 }

@@ -139,6 +139,14 @@ void checkTheBoxAndAnswer(QDialog &box)
     input.accept();
 }
 
+// The main window shown, and N = 5 entered in the real box.
+void startWithFiveShots(ProgramFixture &program)
+{
+    whenADialogOpens(checkTheBoxAndAnswer);
+    program.form1().Show();
+    QTRY_COMPARE(program.state().ShotsPerExperiment, 5);
+}
+
 } // namespace
 
 class TestScreens : public QObject
@@ -161,9 +169,8 @@ private slots:
     void everythingFitsTheScreen()
     {
         ProgramFixture program(ProgramFixture::Randomness::Scripted, ProgramFixture::Boxes::Real);
-        whenADialogOpens(checkTheBoxAndAnswer);
-        program.form1().Show();
-        QTRY_COMPARE(program.state().ShotsPerExperiment, 5);
+        startWithFiveShots(program);
+        QVERIFY(!QTest::currentTestFailed());
         waitForTheFrame(*program.form1().window());
         checkOnScreen(*program.form1().window(), "the main window");
 
@@ -210,9 +217,8 @@ private slots:
         if (screenArea().width() < 1920)
             QSKIP("a screen smaller than a projector's");
         ProgramFixture program(ProgramFixture::Randomness::Scripted, ProgramFixture::Boxes::Real);
-        whenADialogOpens(checkTheBoxAndAnswer);
-        program.form1().Show();
-        QTRY_COMPARE(program.state().ShotsPerExperiment, 5);
+        startWithFiveShots(program);
+        QVERIFY(!QTest::currentTestFailed());
         FormWindow *window = program.form1().window();
         program.click(program.ui().Command1);
         const QString runState = program.runState();
@@ -262,9 +268,8 @@ private slots:
         if (screenArea().width() < 1920)
             QSKIP("a screen smaller than a projector's");
         ProgramFixture program(ProgramFixture::Randomness::Scripted, ProgramFixture::Boxes::Real);
-        whenADialogOpens(checkTheBoxAndAnswer);
-        program.form1().Show();
-        QTRY_COMPARE(program.state().ShotsPerExperiment, 5);
+        startWithFiveShots(program);
+        QVERIFY(!QTest::currentTestFailed());
         FormWindow &window = *program.form1().window();
         QCOMPARE(window.zoom(), 1.0);
 

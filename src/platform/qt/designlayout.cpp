@@ -65,7 +65,7 @@ void DesignLayout::apply(QWidget &window, double zoom, QPoint origin) const
     // The window's own font, which controls without one of their own use.
     if (design_.font) {
         window.setFont(zoomedFont(*design_.font, zoom));
-    } else {
+    } else if (zoom != 1.0 || window.testAttribute(Qt::WA_SetFont)) {
         QFont platform; // the platform's default, not one of ours
         if (zoom != 1.0) {
             if (platform.pointSizeF() > 0)

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 constexpr int FrameWidth = 2; // the fixed three-dimensional frame
@@ -101,7 +102,10 @@ void PictureBox::PSet(float x, float y)
 
 void PictureBox::PSetPoints(std::span<const QPointF> points)
 {
-    if (!lastBatch_ || !std::equal(points.begin(), points.end(), lastBatch_->begin(), lastBatch_->end()))
+    // Compared bit for bit: QPointF's own comparison is a fuzzy one, and slow.
+    const bool sameAsLast = lastBatch_ && lastBatch_->size() == points.size()
+                         && std::memcmp(lastBatch_->data(), points.data(), points.size_bytes()) == 0;
+    if (!sameAsLast)
         lastBatch_ = std::make_shared<const std::vector<QPointF>>(points.begin(), points.end());
     drawn_.push_back(PointBatch{lastBatch_, foreColour_});
     plotPoints(*lastBatch_, foreColour_);

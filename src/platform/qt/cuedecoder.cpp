@@ -126,13 +126,10 @@ std::shared_ptr<const Cue> decodeCue(const QByteArray &bytes, CueFormat out, con
             return nullptr;
     }
 
-    std::vector<float> decoded(std::size_t(info.frames) * std::size_t(info.channels));
-    const sf_count_t got = sf_readf_float(file.get(), decoded.data(), info.frames);
-    if (got != info.frames)
-        return nullptr;
-
     // To the output's rate (linear interpolation) and channels (a mono cue
-    // on every channel, extra channels dropped).
+    // on every channel, extra channels dropped), a chunk of frames at a
+    // time: what a cue takes is what it is as played, never what a long,
+    // fast, many-channel file decodes to.
     auto cue = std::make_shared<Cue>();
     cue->origin = origin;
     cue->rate = out.rate;
@@ -140,18 +137,43 @@ std::shared_ptr<const Cue> decodeCue(const QByteArray &bytes, CueFormat out, con
     const double step = double(info.samplerate) / out.rate;
     const auto frames = qsizetype(std::floor(double(info.frames - 1) / step)) + 1;
     cue->samples.resize(std::size_t(frames) * std::size_t(out.channels));
-    for (qsizetype i = 0; i < frames; ++i) {
-        const double at = i * step;
-        const auto k = qsizetype(at);
-        const double t = at - double(k);
-        const qsizetype next = std::min<qsizetype>(k + 1, qsizetype(info.frames) - 1);
-        for (int c = 0; c < out.channels; ++c) {
-            const int from = std::min(c, info.channels - 1);
-            const float a = decoded[std::size_t(k * info.channels + from)];
-            const float b = decoded[std::size_t(next * info.channels + from)];
-            const double v = std::clamp(a + (b - a) * t, -1.0, 1.0);
-            cue->samples[std::size_t(i * out.channels + c)] = qint16(std::lround(v * 32767));
+
+    constexpr sf_count_t ChunkFrames = 4096;
+    const auto channels = std::size_t(info.channels);
+    // Slot 0 carries the last frame of the chunk before; frame j of the
+    // file stands in slot j - first + 1.
+    std::vector<float> chunk(std::size_t(ChunkFrames + 1) * channels);
+    sf_count_t first = 0;
+    sf_count_t read = 0;
+    qsizetype i = 0;
+    for (;;) {
+        const sf_count_t got = sf_readf_float(file.get(), chunk.data() + channels, ChunkFrames);
+        if (got <= 0)
+            break;
+        read += got;
+        const sf_count_t end = first + got;
+        for (; i < frames; ++i) {
+            const double at = i * step;
+            const auto k = sf_count_t(at);
+            const sf_count_t next = std::min<sf_count_t>(k + 1, info.frames - 1);
+            if (next >= end)
+                break; // in the next chunk
+            const double t = at - double(k);
+            const float *a = chunk.data() + std::size_t(k - first + 1) * channels;
+            const float *b = chunk.data() + std::size_t(next - first + 1) * channels;
+            for (int c = 0; c < out.channels; ++c) {
+                const auto from = std::size_t(std::min(c, info.channels - 1));
+                const double v = std::clamp(a[from] + (b[from] - a[from]) * t, -1.0, 1.0);
+                cue->samples[std::size_t(i * out.channels + c)] = qint16(std::lround(v * 32767));
+            }
         }
+        std::copy_n(chunk.data() + std::size_t(got) * channels, channels, chunk.data());
+        first = end;
+        if (read > info.frames)
+            return nullptr; // more than the header promised
     }
+    // Every frame the header promised, and none missing from what was played.
+    if (read != info.frames || i != frames || sf_error(file.get()) != SF_ERR_NO_ERROR)
+        return nullptr;
     return cue;
 }

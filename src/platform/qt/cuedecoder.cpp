@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +64,49 @@ struct SndfileCloser
     void operator()(SNDFILE *f) const { sf_close(f); }
 };
 
+// The bytes a frame of this sample encoding takes in a data chunk; 0 for
+// the encodings whose frames are not of one size.
+int bytesPerSample(int format)
+{
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_ULAW:
+    case SF_FORMAT_ALAW:
+        return 1;
+    case SF_FORMAT_PCM_16:
+        return 2;
+    case SF_FORMAT_PCM_24:
+        return 3;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+        return 4;
+    case SF_FORMAT_DOUBLE:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+// Whether the file's "data" chunk, as its header declares it, is longer
+// than the frames libsndfile found in it: a cut or lying file.
+bool promisesMoreThanItHolds(SNDFILE *file, const SF_INFO &info)
+{
+    const int width = bytesPerSample(info.format);
+    if (width == 0)
+        return false;
+    SF_CHUNK_INFO wanted{};
+    std::memcpy(wanted.id, "data", 4);
+    wanted.id_size = 4;
+    SF_CHUNK_ITERATOR *chunk = sf_get_chunk_iterator(file, &wanted);
+    if (!chunk)
+        return false; // no chunks of that name in this kind of file
+    SF_CHUNK_INFO declared{};
+    if (sf_get_chunk_size(chunk, &declared) != SF_ERR_NO_ERROR)
+        return true;
+    return sf_count_t(declared.datalen) > info.frames * info.channels * width;
+}
+
 } // namespace
 
 std::optional<FileSignature> regularFileSignature(const QString &path)
@@ -116,15 +158,9 @@ std::shared_ptr<const Cue> decodeCue(const QByteArray &bytes, CueFormat out, con
         || info.frames > sf_count_t(MaxCueSeconds) * info.samplerate)
         return nullptr;
     // A header whose data chunk claims more than the file holds is damage,
-    // not a cue (libsndfile reads what is there and notes the lie).
-    char log[4096] = {};
-    sf_command(file.get(), SFC_GET_LOG_INFO, log, sizeof log);
-    for (const char *line = std::strstr(log, "\ndata"); line; line = std::strstr(line + 1, "\ndata")) {
-        const char *end = std::strchr(line + 1, '\n');
-        const std::string_view text(line, end ? std::size_t(end - line) : std::strlen(line));
-        if (text.find("should be") != std::string_view::npos)
-            return nullptr;
-    }
+    // not a cue (libsndfile plays what is there).
+    if (promisesMoreThanItHolds(file.get(), info))
+        return nullptr;
 
     // To the output's rate (linear interpolation) and channels (a mono cue
     // on every channel, extra channels dropped), a chunk of frames at a

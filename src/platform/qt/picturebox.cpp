@@ -102,6 +102,8 @@ void PictureBox::PSet(float x, float y)
 
 void PictureBox::PSetPoints(std::span<const QPointF> points)
 {
+    if (points.empty())
+        return;
     // Compared bit for bit: QPointF's own comparison is a fuzzy one, and slow.
     const bool sameAsLast = lastBatch_ && lastBatch_->size() == points.size()
                          && std::memcmp(lastBatch_->data(), points.data(), points.size_bytes()) == 0;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -114,8 +115,9 @@ void waitForTheFrame(QWidget &window)
              qPrintable(window.windowTitle() + QStringLiteral(" was never framed where Qt has it")));
 }
 
-// Looks at the next dialog to open, then answers it.
-void whenADialogOpens(std::function<void(QDialog &)> look)
+// Looks at the next dialog to open, then answers it. The watch ends (the
+// pointer turns null) once it has.
+QPointer<QTimer> whenADialogOpens(std::function<void(QDialog &)> look)
 {
     auto *poll = new QTimer;
     poll->setInterval(10);
@@ -129,6 +131,7 @@ void whenADialogOpens(std::function<void(QDialog &)> look)
         look(*dialog);
     });
     poll->start();
+    return poll;
 }
 
 void checkTheBoxAndAnswer(QDialog &box)
@@ -142,9 +145,10 @@ void checkTheBoxAndAnswer(QDialog &box)
 // The main window shown, and N = 5 entered in the real box.
 void startWithFiveShots(ProgramFixture &program)
 {
-    whenADialogOpens(checkTheBoxAndAnswer);
+    const QPointer<QTimer> answering = whenADialogOpens(checkTheBoxAndAnswer);
     program.form1().Show();
-    QTRY_COMPARE(program.state().ShotsPerExperiment, 5);
+    QTRY_VERIFY(answering.isNull());
+    QCOMPARE(program.state().ShotsPerExperiment, 5);
 }
 
 } // namespace
@@ -178,9 +182,9 @@ private slots:
         waitForTheFrame(*program.form2().window());
         checkOnScreen(*program.form2().window(), "the help window");
 
-        whenADialogOpens(checkTheBoxAndAnswer);
+        const QPointer<QTimer> answering = whenADialogOpens(checkTheBoxAndAnswer);
         program.help().Command1.click();
-        QTRY_COMPARE(program.state().ShotsPerExperiment, 5);
+        QTRY_VERIFY(answering.isNull());
         waitForTheFrame(*program.form1().window());
         checkOnScreen(*program.form1().window(), "the main window after Help");
 
@@ -252,8 +256,9 @@ private slots:
         const double kept = window->zoom();
         const bool fullScreen = window->isFullScreen();
         program.click(program.ui().Command6);
-        whenADialogOpens(checkTheBoxAndAnswer);
+        const QPointer<QTimer> answering = whenADialogOpens(checkTheBoxAndAnswer);
         program.help().Command1.click();
+        QTRY_VERIFY(answering.isNull());
         QTRY_VERIFY(program.form1().isLoaded() && program.form1().window()->isVisible());
         window = program.form1().window();
         QTRY_COMPARE(window->isFullScreen(), fullScreen);

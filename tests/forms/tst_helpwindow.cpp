@@ -250,6 +250,7 @@ private slots:
         const int plays = program.sound.plays;
         FormWindow *window = (help ? static_cast<Form &>(program.form2()) : program.form1()).window();
         QCOMPARE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint), closeButton);
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)); // for a projector
         window->close();
         QCOMPARE(program.programEnd.ends, 1);
         QVERIFY(!program.form1().isLoaded() && !program.form2().isLoaded());

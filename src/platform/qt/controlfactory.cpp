@@ -167,7 +167,7 @@ std::unique_ptr<FormWindow> ControlFactory::createWindow(const FormDesign &d) co
         window->setWindowIcon(d.icon);
     // The frame's buttons are spelt out: left to Qt, it adds every one.
     Qt::WindowFlags frame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
     if (d.frameCloseButton)
         frame |= Qt::WindowCloseButtonHint;
     window->setWindowFlags(frame);

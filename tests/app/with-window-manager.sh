@@ -14,13 +14,13 @@ ready=$(mktemp)
 Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$wm" "$xvfb" 2>/dev/null; wait "$wm" "$xvfb" 2>/dev/null; rm -f "$ready"' EXIT
-for _ in $(seq 200); do [ -s "$ready" ] && break; sleep 0.05; done
+for _ in $(seq 600); do [ -s "$ready" ] && break; sleep 0.05; done
 [ -s "$ready" ] || { echo "skipped: Xvfb did not start here"; exit 77; }
 export DISPLAY=":$(head -n1 "$ready")"
 openbox >/dev/null 2>&1 &
 wm=$!
 # The window manager is in charge once it names itself on the root window.
-for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+for _ in $(seq 600); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' \
   || { echo "skipped: openbox did not take charge of the display"; exit 77; }
 QT_QPA_PLATFORM=xcb "$@"

@@ -83,9 +83,6 @@ void addPicture(FormWindow &window, const ControlDesign &c)
                                    c.scaleHeight);
     describe(*picture, c);
     picture->setAccessibleName(c.role);
-    picture->setGeometry(geometry);
-    if (c.font)
-        picture->setFont(design::gothicFont(c.font->points, c.font->bold));
     QPalette p = picture->palette();
     // Without a colour of its own a picture box shows the window's face.
     p.setColor(QPalette::Base, c.backColor ? design::colorFromBgr(*c.backColor)

@@ -48,6 +48,11 @@ double DesignLayout::fittingZoom(QSize room) const
     return std::max(zoom, 0.0);
 }
 
+double DesignLayout::zoomWithin(double zoom, QSize room) const
+{
+    return std::max(MinimumZoom, std::min(zoom, fittingZoom(room)));
+}
+
 QRect DesignLayout::pixelGeometry(const ControlDesign &c, double zoom)
 {
     if (c.kind == ControlKind::Line) {

@@ -27,8 +27,14 @@ public:
 
     // The client area the design takes at zoom.
     QSize clientSize(double zoom) const;
+    // What a window manager's frame adds to a window, allowed for until a
+    // frame has been seen.
+    static constexpr QSize FrameAllowance{16, 48};
+
     // The largest zoom at which the design fits room (possibly below the minimum).
     double fittingZoom(QSize room) const;
+    // zoom, or less where room is too small for it, never below the minimum.
+    double zoomWithin(double zoom, QSize room) const;
     // A control's rectangle at zoom, from the design's origin.
     static QRect pixelGeometry(const ControlDesign &entry, double zoom);
 

@@ -77,9 +77,8 @@ void Form::placeOnScreen()
     // The zoom the run has been using, or less where the screen is smaller:
     // the whole window, frame and title bar included, on the screen.
     const QRect available = screen->availableGeometry();
-    const double fits = window_->designLayout().fittingZoom(available.size() - memory.margins);
-    const double zoom = std::max(DesignLayout::MinimumZoom, std::min(memory.zoom, fits));
-    window_->resizeToZoom(zoom);
+    const QSize room = available.size() - memory.margins;
+    window_->resizeToZoom(window_->designLayout().zoomWithin(memory.zoom, room));
     window_->layOut();
     QRect frame(QPoint(), window_->size() + memory.margins);
     frame.moveCenter(available.center());

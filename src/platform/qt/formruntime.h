@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/designlayout.h"
 #include "platform/runtime/programend.h"
 
 #include <QSize>
@@ -43,7 +44,7 @@ public:
         Qt::WindowStates state = Qt::WindowNoState; // maximised or full screen
         // What the window manager's frame adds to a window; a generous
         // allowance until a window has been seen in one.
-        QSize margins{16, 48};
+        QSize margins = DesignLayout::FrameAllowance;
     };
     FrameMemory &frameMemory() { return frameMemory_; }
 

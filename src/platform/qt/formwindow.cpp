@@ -75,20 +75,17 @@ void FormWindow::layOut()
     zoom_ = drawn;
     origin_ = origin;
     layout_.apply(*this, drawn, origin);
-    emit laidOut(drawn);
 }
 
 void FormWindow::zoomTo(double zoom)
 {
     if (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
         setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
-    const QSize wanted = clientSize(std::max(DesignLayout::MinimumZoom, zoom));
     if (const QScreen *s = screen()) {
         // Within the screen, frame included; the frame is known once shown.
-        const QSize margins = isVisible() ? frameGeometry().size() - geometry().size() : QSize(16, 48);
-        const QSize room = s->availableGeometry().size() - margins;
-        if (wanted.width() > room.width() || wanted.height() > room.height())
-            zoom = layout_.fittingZoom(room);
+        const QSize margins = isVisible() ? frameGeometry().size() - geometry().size()
+                                          : DesignLayout::FrameAllowance;
+        zoom = layout_.zoomWithin(zoom, s->availableGeometry().size() - margins);
     }
     resizeToZoom(zoom);
 }

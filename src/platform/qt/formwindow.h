@@ -46,10 +46,6 @@ public:
     static double nextZoomUp(double zoom);
     static double nextZoomDown(double zoom);
 
-signals:
-    // The design was laid out at a new zoom or place.
-    void laidOut(double zoom);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -3,10 +3,14 @@
 // The main window after a run of automatic shots (main-window<SUFFIX>.png),
 // the target at its middle (plot<SUFFIX>.png), then the help window
 // (help-window<SUFFIX>.png), at whatever scale and theme it is started with.
+// Then the Results window after 1,000 experiments at N = 20
+// (results-window<SUFFIX>.png), and its chart across N after 1,000
+// experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png).
 #include "programfixture.h"
 
 #include "platform/qt/designlook.h"
 #include "platform/qt/picturebox.h"
+#include "results/resultswindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +40,29 @@ int main(int argc, char *argv[])
     save(*program.form1().window(), QStringLiteral("main-window"));
     PictureBox &plot = program.ui().Picture1;
     save(plot, QStringLiteral("plot"), QRect(plot.rect().center() - QPoint(40, 40), QSize(80, 80)));
+
+    // The Results window beside a fresh series, a prediction made first.
+    const auto freshSeries = [&](const QString &n) {
+        program.dialogs.answer(n);
+        program.click(program.ui().Command5); // Init
+    };
+    const auto fastRun = [&](qint64 experiments) {
+        emit program.form1().resultsWindow()->fastRunRequested(experiments);
+        program.settle();
+    };
+    program.form1().showResults();
+    ResultsWindow &results = *program.form1().resultsWindow();
+    results.resize(960, 700);
+    freshSeries(QStringLiteral("20"));
+    program.form1().results().setPrediction(20, 0.6);
+    fastRun(1000);
+    save(results, QStringLiteral("results-window"));
+    for (const char *n : {"5", "10", "50"}) {
+        freshSeries(QString::fromLatin1(n));
+        fastRun(1000);
+    }
+    QWidget *acrossN = results.findChild<QWidget *>(QStringLiteral("acrossN"));
+    save(*acrossN, QStringLiteral("results-across-n"));
 
     program.click(program.ui().Command6); // Help
     save(*program.form2().window(), QStringLiteral("help-window"));

@@ -1,5 +1,6 @@
 #include "experiment/experimentoperations.h"
 
+#include "experiment/experimentresults.h"
 #include "experiment/experimentstate.h"
 #include "experiment/messages.h"
 #include "platform/runtime/clock.h"
@@ -13,6 +14,7 @@
 #include <QPointF>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -71,59 +73,114 @@ ExperimentOperations::ExperimentOperations(ExperimentState &state,
 {
 }
 
-void ExperimentOperations::FireShot(const QString &successCaption, const QString &failureCaption)
+bool ExperimentOperations::advanceShot()
 {
-    const int shotsPerExperiment = state_.ShotsPerExperiment;
-
-    // Advance, or start the next experiment on a cleared plot.
-    if (state_.ShotIndex < shotsPerExperiment) {
+    if (state_.ShotIndex < state_.ShotsPerExperiment) {
         ++state_.ShotIndex;
-    } else {
-        controls_.Label9.setCaption(QString());
-        state_.Hits = 0;
-        state_.ShotIndex = 1;
-        controls_.Picture1.Cls();
-        DrawTarget();
+        return false;
     }
-    controls_.Label4.setCaption(runtime::IntegerToText(state_.ShotIndex));
+    state_.Hits = 0;
+    state_.ShotIndex = 1;
+    return true;
+}
 
-    // Distance: one reseed from the time of day, then the first draw.
+void ExperimentOperations::drawDistance()
+{
+    // One reseed from the time of day, then the first draw.
     services_.random.Randomize(services_.clock.Timer());
     const float r1 = services_.random.Rnd();
     state_.Distance = runtime::Int(double(r1) * double(DistanceScale) + double(DistanceOffset));
     if (state_.Distance <= HitLimit)
         ++state_.Hits;
+}
 
-    // The verdict comes after this shot has been counted, so an experiment
-    // whose only hit is its last shot is a success.
-    if (state_.ShotIndex == shotsPerExperiment)
-        judgeExperiment(successCaption, failureCaption);
+bool ExperimentOperations::isLastShot() const
+{
+    return state_.ShotIndex == state_.ShotsPerExperiment;
+}
 
-    showTally();
+bool ExperimentOperations::countVerdict()
+{
+    const bool success = state_.Hits > 0;
+    if (success)
+        ++state_.Successes;
+    else
+        ++state_.Failures;
+    if (services_.results)
+        services_.results->record(state_.ShotsPerExperiment, state_.Hits);
+    return success;
+}
 
-    // Direction: the second draw, without reseeding.
+void ExperimentOperations::drawDirection()
+{
+    // The second draw, without reseeding.
     const float r2 = services_.random.Rnd();
     state_.Angle = static_cast<float>(double(r2) * AngleScale);
     state_.ImpactX = static_cast<float>(state_.Distance * std::cos(double(state_.Angle)) + TargetCentre);
     state_.ImpactY = static_cast<float>(state_.Distance * std::sin(double(state_.Angle)) + TargetCentre);
+}
 
+void ExperimentOperations::FireShot(const QString &successCaption, const QString &failureCaption)
+{
+    // Advance, or start the next experiment on a cleared plot.
+    if (advanceShot()) {
+        controls_.Label9.setCaption(QString());
+        controls_.Picture1.Cls();
+        DrawTarget();
+    }
+    controls_.Label4.setCaption(runtime::IntegerToText(state_.ShotIndex));
+
+    drawDistance();
+    // The verdict comes after this shot has been counted, so an experiment
+    // whose only hit is its last shot is a success.
+    if (isLastShot())
+        judgeExperiment(successCaption, failureCaption);
+
+    showTally();
+
+    drawDirection();
     const QColor markColour = runtime::QBColor(state_.Distance > HitLimit ? MissColour : HitColour);
     controls_.Picture1.Circle(state_.ImpactX, state_.ImpactY, MarkRadius, markColour);
+}
+
+bool ExperimentOperations::quietShot()
+{
+    advanceShot();
+    drawDistance();
+    const bool judged = isLastShot();
+    if (judged)
+        countVerdict();
+    drawDirection();
+    return judged;
+}
+
+void ExperimentOperations::RunExperiments(qint64 experiments, const QString &successCaption,
+                                          const QString &failureCaption)
+{
+    if (experiments <= 0 || state_.ShotsPerExperiment <= 0)
+        return;
+    std::optional<ExperimentResults::Batch> oneChange;
+    if (services_.results)
+        oneChange.emplace(*services_.results);
+    for (qint64 judged = 0; judged < experiments - 1;)
+        if (quietShot())
+            ++judged;
+    do
+        FireShot(successCaption, failureCaption);
+    while (!isLastShot());
 }
 
 void ExperimentOperations::judgeExperiment(const QString &successCaption,
                                            const QString &failureCaption)
 {
-    // Colour before caption, counter before cue.
-    if (state_.Hits == 0) {
+    // Counter before colour, colour before caption, caption before cue.
+    if (!countVerdict()) {
         controls_.Label9.setForeColor(runtime::QBColor(MissColour));
         controls_.Label9.setCaption(failureCaption);
-        ++state_.Failures;
         PlayCue(controls_.MMControl1, QStringLiteral("Chimes2.wav"), CueKind::Short);
     } else {
         controls_.Label9.setForeColor(runtime::QBColor(HitColour));
         controls_.Label9.setCaption(successCaption);
-        ++state_.Successes;
         PlayCue(controls_.MMControl1, QStringLiteral("Chimes.wav"), CueKind::Short);
     }
 }
@@ -179,6 +236,8 @@ void ExperimentOperations::ShowTheory()
         state_.LoopValue = state_.LoopValue + 1;
     }
     const auto theory = static_cast<float>(1.0 - double(state_.MissProbability));
+    if (services_.results)
+        services_.results->setShotsPerExperiment(state_.ShotsPerExperiment);
     controls_.Label15.setCaption(runtime::Format(double(theory), RateFormat));
 }
 

@@ -5,6 +5,7 @@
 struct ExperimentState;
 class Clock;
 class Dialogs;
+class ExperimentResults;
 class LabelControl;
 class MultimediaControl;
 class PlotSurface;
@@ -33,6 +34,8 @@ struct ExperimentServices
     Clock &clock;
     Dialogs &dialogs;
     ProgramEnd &programEnd;
+    // Where every judged experiment is recorded, when anything keeps them.
+    ExperimentResults *results = nullptr;
 };
 
 enum class EntryOutcome {
@@ -51,6 +54,12 @@ public:
 
     // One shot of the running experiment, judged with the caller's captions.
     void FireShot(const QString &successCaption, const QString &failureCaption);
+    // Fires as FireShot does until `experiments` more experiments have been
+    // judged (finishing the one under way first). All but the last are
+    // fired without a control or a cue; the last one shot by shot through
+    // FireShot, so that the window ends showing it, and its verdict's cue
+    // is the one cue of the run.
+    void RunExperiments(qint64 experiments, const QString &successCaption, const QString &failureCaption);
     // The target ring, drawn over whatever the plot shows.
     void DrawTarget();
     // Asks for N until a whole number from 5 to 50 is given.
@@ -59,6 +68,16 @@ public:
     void ShowTheory();
 
 private:
+    // The steps of a shot that only the state sees, in the order FireShot
+    // takes them. True when the shot starts a new experiment.
+    bool advanceShot();
+    void drawDistance();
+    bool isLastShot() const;
+    // Counts the verdict and records it; true for a success.
+    bool countVerdict();
+    void drawDirection();
+    // One shot with no control touched; true when it ended an experiment.
+    bool quietShot();
     void judgeExperiment(const QString &successCaption, const QString &failureCaption);
     void showTally();
 

@@ -7,7 +7,10 @@
 #include "platform/qt/mcicontrol.h"
 #include "platform/qt/picturebox.h"
 #include "platform/runtime/playcue.h"
+#include "results/resultswindow.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,10 +25,12 @@ Form1::Form1(FormRuntime &runtime, const MainWindowServices &services, Form &hel
 {
 }
 
+Form1::~Form1() = default;
+
 ExperimentOperations Form1::operations()
 {
     return ExperimentOperations(state_, controls().experiment(),
-                                {services_.random, services_.clock, services_.dialogs, runtime()});
+                                {services_.random, services_.clock, services_.dialogs, runtime(), &results_});
 }
 
 void Form1::connectEvents()
@@ -38,11 +43,67 @@ void Form1::connectEvents()
     onClick(c.Command5, [this] { Command5_Click(); });
     onClick(c.Command6, [this] { Command6_Click(); });
     onTimer(c.Timer1, [this] { Timer1_Timer(); });
+
+    // Beyond the design: the Results window, from F2 or the context menu.
+    auto *results = new QAction(QCoreApplication::translate("ResultsWindow", "Results"), window());
+    results->setObjectName(QStringLiteral("showResults"));
+    results->setShortcut(QKeySequence(Qt::Key_F2));
+    window()->addCommand(results);
+    onTriggered(*results, [this] { showResults(); });
+}
+
+void Form1::windowUnloading()
+{
+    // The Results window goes with the main window, and comes back with F2.
+    resultsWindow_.reset();
+}
+
+void Form1::resetCounters()
+{
+    ResetCounters(state_);
+    results_.startSeries();
+}
+
+void Form1::showResults()
+{
+    if (!resultsWindow_) {
+        ResultsDialogs &dialogs = services_.resultsDialogs ? *services_.resultsDialogs : desktopDialogs_;
+        resultsWindow_ = std::make_unique<ResultsWindow>(results_, dialogs);
+        connect(resultsWindow_.get(), &ResultsWindow::fastRunRequested, this, [this](qint64 experiments) {
+            if (acceptsEvents())
+                runFast(experiments);
+        });
+    }
+    offerFastRuns();
+    resultsWindow_->show();
+    resultsWindow_->raise();
+    resultsWindow_->activateWindow();
+}
+
+void Form1::offerFastRuns()
+{
+    if (resultsWindow_)
+        resultsWindow_->setFastRunsEnabled(!controls().Timer1.isActive());
+}
+
+void Form1::runFast(qint64 experiments)
+{
+    Form1Controls &c = controls();
+    // Only when the learner fires by hand or is about to: never while the
+    // timer fires, never before N is known.
+    if (c.Timer1.isActive() || state_.ShotsPerExperiment <= 0)
+        return;
+    c.Command5.setEnabled(true);
+    operations().RunExperiments(experiments, messages::automaticSuccess(), messages::automaticFailure());
+    c.Picture1.setAccessibleDescription(
+        messages::plotHeard(state_.ShotIndex, state_.ShotsPerExperiment, state_.Hits));
+    if (resultsWindow_)
+        resultsWindow_->announceSummary();
 }
 
 void Form1::Load()
 {
-    ResetCounters(state_);
+    resetCounters();
 }
 
 void Form1::Activate()
@@ -96,6 +157,7 @@ void Form1::Command2_Click()
     c.Command5.setEnabled(false);
     c.Command6.setEnabled(false);
     c.Timer1.start();
+    offerFastRuns();
     window()->announce(messages::automaticHeard());
 }
 
@@ -110,6 +172,7 @@ void Form1::Command3_Click()
     c.Command5.setEnabled(true);
     c.Command6.setEnabled(true);
     c.Timer1.stop();
+    offerFastRuns();
     window()->announce(messages::stoppedHeard());
 }
 
@@ -134,7 +197,7 @@ void Form1::Command5_Click()
     // What the plot tells a screen reader starts afresh with it.
     if (const ControlDesign *plot = designOf(c.Picture1.objectName()))
         c.Picture1.setAccessibleDescription(plot->role);
-    ResetCounters(state_);
+    resetCounters();
     if (prepareExperiment() == EntryOutcome::ProgramEnded)
         return; // the hourglass stays: the program is over
     setMousePointer(1);

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "experiment/experimentoperations.h"
+#include "experiment/experimentresults.h"
 #include "experiment/experimentstate.h"
+#include "results/resultsdialogs.h"
 #include "forms/form1controls.h"
 #include "platform/qt/form.h"
+
+#include <memory>
 
 class Clock;
 class Dialogs;
 struct FormDesign;
 class RandomSource;
+class ResultsWindow;
 class SoundPlayer;
 
 // What the main window needs from outside: randomness, the time of day, the
@@ -19,6 +24,8 @@ struct MainWindowServices
     Clock &clock;
     Dialogs &dialogs;
     SoundPlayer &sound;
+    // Save's dialogs in the Results window; the desktop's when none is given.
+    ResultsDialogs *resultsDialogs = nullptr;
 };
 
 // The main window: the target plot, the counters and the run controls. It
@@ -31,14 +38,25 @@ public:
     Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help,
           const FormDesign &design);
     Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help);
+    ~Form1() override;
 
     ExperimentState &state() { return state_; }
     const ExperimentState &state() const { return state_; }
+    // Every experiment judged, for the Results window.
+    const ExperimentResults &results() const { return results_; }
+    ExperimentResults &results() { return results_; }
+
+    // Opens the Results window (F2, or the first command of the context
+    // menu), or brings it forward.
+    void showResults();
+    // The Results window while it is open.
+    ResultsWindow *resultsWindow() const { return resultsWindow_.get(); }
 
 protected:
     void Load() override;
     void Activate() override;
     void connectEvents() override;
+    void windowUnloading() override;
 
 private:
     ExperimentOperations operations();
@@ -47,6 +65,11 @@ private:
     // After a shot: what the plot shows, in words, and what to say of it
     // (the verdict only, when the shot is not announced).
     void describeShot(bool announceShot);
+    // A fast run from the Results window: experiments judged at once.
+    void runFast(qint64 experiments);
+    void offerFastRuns();
+    // Starts the series the Results window shows anew with the counters.
+    void resetCounters();
 
     void Command1_Click(); // Firing
     void Command2_Click(); // AutoStart
@@ -58,5 +81,8 @@ private:
 
     MainWindowServices services_;
     ExperimentState state_;
+    ExperimentResults results_;
+    QtResultsDialogs desktopDialogs_;
+    std::unique_ptr<ResultsWindow> resultsWindow_;
     Form &helpForm_;
 };

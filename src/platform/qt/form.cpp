@@ -126,6 +126,7 @@ void Form::Unload()
 {
     if (!window_)
         return;
+    windowUnloading();
     for (QTimer *timer : window_->findChildren<QTimer *>())
         timer->stop();
     rememberFrame();

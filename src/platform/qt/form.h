@@ -5,6 +5,7 @@
 #include "platform/qt/formdesign.h"
 #include "platform/qt/formwindow.h"
 
+#include <QAction>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
@@ -48,6 +49,8 @@ protected:
     virtual void releaseControls() = 0;
     // Connects the handlers to a freshly made window, before Load.
     virtual void connectEvents() {}
+    // The window is about to go: whatever belongs with it goes first.
+    virtual void windowUnloading() {}
 
     // Runs handler on every click of button, or tick of timer, unless the
     // program is ending or a modal dialog is open.
@@ -55,8 +58,14 @@ protected:
     void onClick(QPushButton &button, Handler handler) { onEvent(button, &QPushButton::clicked, handler); }
     template <class Handler>
     void onTimer(QTimer &timer, Handler handler) { onEvent(timer, &QTimer::timeout, handler); }
+    template <class Handler>
+    void onTriggered(QAction &action, Handler handler) { onEvent(action, &QAction::triggered, handler); }
+
 
     FormRuntime &runtime() const { return runtime_; }
+    // Whether a handler may run now: the window is loaded, the program is
+    // not ending and no modal dialog is open.
+    bool acceptsEvents() const;
     // The design entry a control of this form was made from, or none.
     const ControlDesign *designOf(const QString &controlName) const;
 
@@ -77,7 +86,6 @@ private:
             passFocusOn(focused);
         });
     }
-    bool acceptsEvents() const;
     // A new window opens as the last one stood, and wholly on the screen.
     void placeOnScreen();
     void rememberFrame();

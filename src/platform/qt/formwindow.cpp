@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScreen>
 
 #include <algorithm>
@@ -24,18 +26,53 @@ FormWindow::FormWindow(const FormDesign &design)
 void FormWindow::addKeys()
 {
     // Window-wide shortcuts, not controls: nothing joins the tab order.
-    const auto add = [this](const QList<QKeySequence> &keys, const std::function<void()> &act) {
-        auto *action = new QAction(this);
+    const auto add = [this](const QString &text, const QList<QKeySequence> &keys,
+                            const std::function<void()> &act) {
+        auto *action = new QAction(text, this);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, act);
         addAction(action);
+        return action;
     };
-    add({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [this] { zoomIn(); });
-    add({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomOut(); });
-    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomTo(1.0); });
-    add({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    zoomCommands_ = {
+        add(tr("Zoom In"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+            [this] { zoomIn(); }),
+        add(tr("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomOut(); }),
+        add(tr("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomTo(1.0); }),
+        add(tr("Full Screen"), {QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); }),
+    };
+    // The keyboard's ways to the context menu, at the control with the focus.
+    add(QString(), {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}, [this] {
+        const QWidget *focused = focusWidget();
+        popUpMenu(focused ? focused->mapTo(this, focused->rect().center()) : rect().center());
+    });
+}
+
+void FormWindow::addCommand(QAction *command)
+{
+    command->setShortcutContext(Qt::WindowShortcut);
+    addAction(command);
+    commands_.append(command);
+}
+
+void FormWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    popUpMenu(mapFromGlobal(event->globalPos()));
+    event->accept();
+}
+
+void FormWindow::popUpMenu(const QPoint &at)
+{
+    // Not exec(): nothing of the program waits on a menu.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setObjectName(QStringLiteral("contextMenu"));
+    menu->addActions(commands_);
+    if (!commands_.isEmpty())
+        menu->addSeparator();
+    menu->addActions(zoomCommands_);
+    menu->popup(mapToGlobal(at));
 }
 
 void FormWindow::setCloseHandler(std::function<void()> handler)

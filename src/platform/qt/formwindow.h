@@ -2,11 +2,13 @@
 
 #include "platform/qt/designlayout.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <functional>
 
 class Announcer;
+class QAction;
 struct FormDesign;
 
 // The top-level window of a form, with no handlers of its own. Its design
@@ -42,6 +44,13 @@ public:
     // Lays the design out for the window's present size.
     void layOut();
 
+    // A command of the form's own, with its shortcut: offered first in the
+    // window's context menu (the right button, the Menu key, Shift+F10),
+    // before the zoom commands.
+    void addCommand(QAction *command);
+    // Opens the context menu at a point of the window, without waiting on it.
+    void popUpMenu(const QPoint &at);
+
     // The zooms Ctrl++ and Ctrl+- step through.
     static double nextZoomUp(double zoom);
     static double nextZoomDown(double zoom);
@@ -49,6 +58,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void addKeys();
@@ -58,5 +68,7 @@ private:
     double asked_ = 1.0; // the zoom the window was last sized for
     QPoint origin_;
     std::function<void()> closeHandler_;
+    QList<QAction *> commands_; // children of the window
+    QList<QAction *> zoomCommands_;
     Announcer *announcer_; // a child: the window owns it
 };

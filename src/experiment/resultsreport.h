@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class ExperimentResults;
+class QIODevice;
+
+// The results in words and in tables: what the Results window says, what a
+// screen reader hears of each chart, what Copy puts on the clipboard and
+// what Save writes.
+class ResultsReport
+{
+    Q_DECLARE_TR_FUNCTIONS(ResultsReport)
+
+public:
+    explicit ResultsReport(const ExperimentResults &results);
+
+    // The series, the theory, the naive guess and the prediction, compared.
+    QString summary() const;
+    // The running rate chart's numbers.
+    QString runningRateInWords() const;
+    // Each number of hits: how often, and how often expected.
+    QString histogramInWords() const;
+    // Each N tried: its rate and 95 % interval, beside the theory.
+    QString acrossNInWords() const;
+    // Tab-separated tables of all of the above, for a spreadsheet.
+    QString table() const;
+
+    // A header, then one line per experiment of the series: number, N,
+    // hits, verdict, success rate so far. UTF-8, a dot for the decimals
+    // whatever the language. False when the device failed.
+    bool writeCsv(QIODevice &device) const;
+    static QByteArray csvHeader();
+
+    // A rate as the learner reads it: "87.84 %".
+    static QString percent(double rate);
+
+private:
+    const ExperimentResults &results_;
+};

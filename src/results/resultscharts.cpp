@@ -1,0 +1,192 @@
+#include "results/resultscharts.h"
+
+#include "experiment/experimentresults.h"
+#include "experiment/resultsreport.h"
+#include "experiment/resultstatistics.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Okabe and Ito's colours, told apart by every kind of colour vision.
+const QColor Experiment(0, 114, 178);
+const QColor Theory(0, 0, 0);
+const QColor Band(0, 158, 115);
+const QColor Naive(213, 94, 0);
+const QColor Prediction(204, 121, 167);
+const QColor Expected(230, 159, 0);
+
+constexpr int MostSamples = 400;
+
+ChartSeries horizontal(const QString &label, double y, double xMin, double xMax, const QColor &colour,
+                       Qt::PenStyle style, qreal width = 2)
+{
+    ChartSeries s;
+    s.label = label;
+    s.colour = colour;
+    s.style = style;
+    s.width = width;
+    s.points = {QPointF(xMin, y), QPointF(xMax, y)};
+    return s;
+}
+
+} // namespace
+
+QList<qint64> ResultsCharts::samplePoints(qint64 experiments, int most)
+{
+    QList<qint64> points;
+    if (experiments <= 0)
+        return points;
+    const double top = std::log(double(experiments));
+    for (int i = 0; i <= most; ++i) {
+        const auto n = qint64(std::llround(std::exp(top * i / most)));
+        if (points.isEmpty() || n > points.back())
+            points << std::min(n, experiments);
+    }
+    if (points.back() != experiments)
+        points << experiments;
+    return points;
+}
+
+ChartData ResultsCharts::runningRate(const ExperimentResults &results)
+{
+    ChartData chart;
+    const int n = results.shotsPerExperiment();
+    const qint64 experiments = results.experiments();
+    chart.title = n > 0 ? tr("Success rate as the experiments add up (N = %1)").arg(n)
+                        : tr("Success rate as the experiments add up");
+    chart.xTitle = tr("experiments (log scale)");
+    chart.yTitle = tr("success rate");
+    chart.logX = true;
+    chart.yAsPercent = true;
+    chart.xMin = 1;
+    chart.xMax = std::pow(10.0, std::max(1.0, std::ceil(std::log10(double(std::max<qint64>(experiments, 1))))));
+    chart.description = ResultsReport(results).runningRateInWords();
+    if (n <= 0)
+        return chart;
+
+    const double theory = stats::theoryRate(n);
+    ChartSeries band;
+    band.kind = ChartSeries::Kind::Band;
+    band.label = tr("theory \u00b1 2 standard errors");
+    band.colour = Band;
+    for (int i = 0; i <= 120; ++i) {
+        const double x = std::pow(chart.xMax, i / 120.0);
+        const double spread = 2 * stats::standardError(theory, qint64(std::max(1.0, std::floor(x))));
+        band.points << QPointF(x, std::min(1.0, theory + spread));
+        band.lower << QPointF(x, std::max(0.0, theory - spread));
+    }
+    chart.series << band;
+    chart.series << horizontal(tr("naive guess N \u00d7 10 %"), stats::naiveRate(n), chart.xMin, chart.xMax,
+                               Naive, Qt::DashLine);
+    if (const auto predicted = results.prediction(n))
+        chart.series << horizontal(tr("your prediction"), *predicted, chart.xMin, chart.xMax, Prediction,
+                                   Qt::DotLine, 3);
+    chart.series << horizontal(tr("theory 1 \u2212 0.9^N"), theory, chart.xMin, chart.xMax, Theory,
+                               Qt::SolidLine);
+
+    ChartSeries rate;
+    rate.label = tr("experiments");
+    rate.colour = Experiment;
+    rate.width = 2.5;
+    for (qint64 x : samplePoints(experiments, MostSamples))
+        rate.points << QPointF(double(x), double(results.successesAmongFirst(x)) / double(x));
+    chart.series << rate;
+    return chart;
+}
+
+ChartData ResultsCharts::hitsPerExperiment(const ExperimentResults &results)
+{
+    ChartData chart;
+    const int n = results.shotsPerExperiment();
+    const qint64 experiments = results.experiments();
+    chart.title = tr("Hits per experiment");
+    chart.xTitle = tr("hits in an experiment");
+    chart.yTitle = tr("experiments");
+    chart.integerX = true;
+    chart.description = ResultsReport(results).histogramInWords();
+    if (n <= 0)
+        return chart;
+    chart.xMin = -0.5;
+    chart.xMax = n + 0.5;
+
+    ChartSeries seen;
+    seen.kind = ChartSeries::Kind::Bars;
+    seen.label = tr("experiments");
+    seen.colour = Experiment;
+    seen.barWidth = 0.7;
+    ChartSeries expected;
+    expected.kind = ChartSeries::Kind::Line;
+    expected.label = tr("expected (binomial, 1 in 10)");
+    expected.colour = Expected;
+    expected.marker = ChartSeries::Marker::Circle;
+    double highest = 1;
+    for (int hits = 0; hits <= n; ++hits) {
+        const double count = double(results.hitCounts().at(std::size_t(hits)));
+        const double expectation = double(experiments) * stats::binomialProbability(n, hits);
+        seen.points << QPointF(hits, count);
+        expected.points << QPointF(hits, expectation);
+        highest = std::max({highest, count, expectation});
+    }
+    chart.yMax = highest * 1.2;
+    chart.series << seen << expected;
+    const qint64 failures = results.hitCounts().at(0);
+    chart.notes << ChartNote{QPointF(0, double(failures)),
+                             tr("0 hits: %1, expected 0.9^%2 = %3")
+                                 .arg(QLocale().toString(failures))
+                                 .arg(n)
+                                 .arg(ResultsReport::percent(1 - stats::theoryRate(n)))};
+    return chart;
+}
+
+ChartData ResultsCharts::acrossN(const ExperimentResults &results)
+{
+    ChartData chart;
+    chart.title = tr("At least one hit, against N");
+    chart.xTitle = tr("shots per experiment N");
+    chart.yTitle = tr("chance of success");
+    chart.xMin = 4;
+    chart.xMax = 51;
+    chart.integerX = true;
+    chart.yAsPercent = true;
+    chart.description = ResultsReport(results).acrossNInWords();
+
+    ChartSeries naive;
+    naive.label = tr("naive guess N \u00d7 10 %");
+    naive.colour = Naive;
+    naive.style = Qt::DashLine;
+    ChartSeries theory;
+    theory.label = tr("theory 1 \u2212 0.9^N");
+    theory.colour = Theory;
+    for (int n = 5; n <= 50; ++n) {
+        naive.points << QPointF(n, stats::naiveRate(n));
+        theory.points << QPointF(n, stats::theoryRate(n));
+    }
+    chart.series << naive << theory;
+
+    ChartSeries predictions;
+    predictions.kind = ChartSeries::Kind::Points;
+    predictions.label = tr("your predictions");
+    predictions.colour = Prediction;
+    predictions.marker = ChartSeries::Marker::Diamond;
+    for (const auto &[n, rate] : results.predictions())
+        predictions.points << QPointF(n, rate);
+    if (!predictions.points.isEmpty())
+        chart.series << predictions;
+
+    ChartSeries measured;
+    measured.kind = ChartSeries::Kind::Points;
+    measured.label = tr("experiments, with 95 % intervals");
+    measured.colour = Experiment;
+    measured.marker = ChartSeries::Marker::Circle;
+    for (const auto &[n, tally] : results.acrossN()) {
+        const stats::Interval interval = stats::wilsonInterval(tally.successes, tally.experiments);
+        measured.points << QPointF(n, double(tally.successes) / double(tally.experiments));
+        measured.intervals << QPointF(interval.low, interval.high);
+    }
+    chart.series << measured;
+    return chart;
+}

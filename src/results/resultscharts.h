@@ -1,0 +1,30 @@
+#pragma once
+
+#include "results/chartdata.h"
+
+#include <QCoreApplication>
+
+class ExperimentResults;
+
+// The three charts of the Results window, made from the results.
+class ResultsCharts
+{
+    Q_DECLARE_TR_FUNCTIONS(ResultsCharts)
+
+public:
+    // The success rate against the number of experiments (a log scale),
+    // with the theory, its band of 2 standard errors, the naive guess and
+    // the prediction.
+    static ChartData runningRate(const ExperimentResults &results);
+    // How many experiments had 0, 1, ... N hits, beside the binomial
+    // expectation.
+    static ChartData hitsPerExperiment(const ExperimentResults &results);
+    // The chance of at least one hit against N: theory, naive guess, and
+    // each N tried with its 95 % interval.
+    static ChartData acrossN(const ExperimentResults &results);
+
+    // Where the running rate is sampled: at most about `most` experiment
+    // numbers from 1 to `experiments`, evenly on a log scale, always
+    // ending at `experiments`.
+    static QList<qint64> samplePoints(qint64 experiments, int most);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The dialogs Save needs: the desktop's file dialog and a message when the
+// file cannot be written. Tests answer them without showing anything.
+class ResultsDialogs
+{
+public:
+    virtual ~ResultsDialogs() = default;
+    // The file to save to, or an empty string when the user cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &suggestedName) = 0;
+    virtual void tellFailure(QWidget *parent, const QString &message) = 0;
+};
+
+// The real ones: the desktop's file dialog and a warning box.
+class QtResultsDialogs final : public ResultsDialogs
+{
+public:
+    QString saveFileName(QWidget *parent, const QString &suggestedName) override;
+    void tellFailure(QWidget *parent, const QString &message) override;
+};

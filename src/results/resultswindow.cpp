@@ -1,0 +1,239 @@
+#include "results/resultswindow.h"
+
+#include "experiment/experimentresults.h"
+#include "experiment/resultsreport.h"
+#include "platform/qt/announcer.h"
+#include "platform/qt/designlook.h"
+#include "results/chartview.h"
+#include "results/resultscharts.h"
+#include "results/resultsdialogs.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The size the window opens at where the screen has room, and the size its
+// text is the desktop's own at.
+constexpr QSize BaseSize(960, 700);
+// Room for the frame the window manager adds.
+constexpr QSize FrameRoom(16, 48);
+
+} // namespace
+
+ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), results_(results), dialogs_(dialogs),
+      summary_(new QLabel(this)), predictionLabel_(new QLabel(this)), prediction_(new QSpinBox(this)),
+      runningRate_(new ChartView(this)), histogram_(new ChartView(this)), acrossN_(new ChartView(this)),
+      announcer_(new Announcer(this)), baseTextSize_(font().pointSizeF())
+{
+    setObjectName(QStringLiteral("ResultsWindow"));
+    setWindowTitle(tr("Results"));
+    setWindowIcon(design::programIcon());
+    setPalette(design::lightPalette());
+    setAutoFillBackground(true);
+
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary_->setFocusPolicy(Qt::StrongFocus);
+    summary_->setAccessibleName(tr("Summary"));
+    summary_->setMinimumHeight(summary_->fontMetrics().height() * 3);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    prediction_->setObjectName(QStringLiteral("prediction"));
+    prediction_->setRange(-1, 100);
+    prediction_->setSpecialValueText(tr("none"));
+    prediction_->setSuffix(tr(" %"));
+    prediction_->setValue(-1);
+    prediction_->setAccessibleDescription(tr("Your guess at the success rate, in percent, before running"));
+    predictionLabel_->setBuddy(prediction_);
+    connect(prediction_, &QSpinBox::valueChanged, this, [this](int value) {
+        const int n = results_.shotsPerExperiment();
+        if (n > 0)
+            results_.setPrediction(n, value < 0 ? std::nullopt : std::optional<double>(value / 100.0));
+    });
+
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(predictionLabel_);
+    commands->addWidget(prediction_);
+    commands->addSpacing(16);
+    const QStringList runTexts = {tr("Run &100"), tr("Run 1,&000"), tr("Run 10,0&00")};
+    for (qsizetype i = 0; i < runTexts.size(); ++i) {
+        auto *button = new QPushButton(runTexts[i], this);
+        const qint64 experiments = FastRuns[i];
+        button->setObjectName(QStringLiteral("run%1").arg(experiments));
+        button->setAccessibleDescription(tr("Fires %1 experiments at once at the present number of shots")
+                                             .arg(QLocale().toString(experiments)));
+        connect(button, &QPushButton::clicked, this, [this, experiments] { emit fastRunRequested(experiments); });
+        commands->addWidget(button);
+        fastRunButtons_ << button;
+    }
+    commands->addStretch(1);
+    auto *saveButton = new QPushButton(tr("Save..."), this);
+    saveButton->setObjectName(QStringLiteral("save"));
+    connect(saveButton, &QPushButton::clicked, this, &ResultsWindow::save);
+    auto *copyButton = new QPushButton(tr("Copy"), this);
+    copyButton->setObjectName(QStringLiteral("copy"));
+    connect(copyButton, &QPushButton::clicked, this, &ResultsWindow::copy);
+    auto *closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("close"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    commands->addWidget(saveButton);
+    commands->addWidget(copyButton);
+    commands->addWidget(closeButton);
+
+    runningRate_->setObjectName(QStringLiteral("runningRate"));
+    histogram_->setObjectName(QStringLiteral("histogram"));
+    acrossN_->setObjectName(QStringLiteral("acrossN"));
+    auto *charts = new QGridLayout;
+    charts->addWidget(runningRate_, 0, 0, 1, 2);
+    charts->addWidget(histogram_, 1, 0);
+    charts->addWidget(acrossN_, 1, 1);
+    charts->setRowStretch(0, 1);
+    charts->setRowStretch(1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addLayout(commands);
+    layout->addLayout(charts, 1);
+
+    // Predict first: the field is where the window starts.
+    const QList<QWidget *> order = {prediction_, fastRunButtons_[0], fastRunButtons_[1], fastRunButtons_[2],
+                                    saveButton, copyButton, closeButton, summary_, runningRate_, histogram_,
+                                    acrossN_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    prediction_->setFocus();
+
+    auto *closeKey = new QAction(this);
+    closeKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(closeKey, &QAction::triggered, this, &QWidget::close);
+    addAction(closeKey);
+
+    connect(&results_, &ExperimentResults::changed, this, &ResultsWindow::refresh);
+    connect(&results_, &ExperimentResults::seriesStarted, this, &ResultsWindow::refresh);
+    connect(&results_, &ExperimentResults::predictionChanged, this, &ResultsWindow::refresh);
+
+    // As large as the design wants, within the screen, frame included.
+    QSize size = BaseSize;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - FrameRoom);
+    resize(size);
+    refresh();
+}
+
+ResultsWindow::~ResultsWindow() = default;
+
+void ResultsWindow::setFastRunsEnabled(bool enabled)
+{
+    for (QPushButton *button : fastRunButtons_)
+        button->setEnabled(enabled);
+}
+
+void ResultsWindow::announceSummary()
+{
+    announcer_->announce(ResultsReport(results_).summary());
+}
+
+void ResultsWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refresh();
+}
+
+void ResultsWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    scaleText();
+}
+
+void ResultsWindow::scaleText()
+{
+    // Never smaller than the desktop's text; larger as the window grows
+    // past its opening size (a projector, a maximised 4K window).
+    const double scale = std::clamp(std::min(double(width()) / BaseSize.width(),
+                                             double(height()) / BaseSize.height()),
+                                    1.0, 4.0);
+    if (std::abs(scale - textScale_) < 0.05 || baseTextSize_ <= 0)
+        return;
+    textScale_ = scale;
+    QFont scaled = font();
+    scaled.setPointSizeF(baseTextSize_ * scale);
+    setFont(scaled);
+}
+
+void ResultsWindow::refresh()
+{
+    // A closed window is brought up to date when it is shown again.
+    if (!isVisible())
+        return;
+    const ResultsReport report(results_);
+    const QString summary = report.summary();
+    if (summary_->text() != summary) {
+        summary_->setText(summary);
+        summary_->setAccessibleDescription(summary);
+    }
+    showPrediction();
+    runningRate_->setChart(ResultsCharts::runningRate(results_));
+    histogram_->setChart(ResultsCharts::hitsPerExperiment(results_));
+    acrossN_->setChart(ResultsCharts::acrossN(results_));
+}
+
+void ResultsWindow::showPrediction()
+{
+    const int n = results_.shotsPerExperiment();
+    predictionLabel_->setText(n > 0 ? tr("Your &prediction for N = %1:").arg(n) : tr("Your &prediction:"));
+    prediction_->setEnabled(n > 0);
+    const auto predicted = results_.prediction(n);
+    const int shown = predicted ? int(std::lround(*predicted * 100)) : -1;
+    if (prediction_->value() != shown) {
+        const QSignalBlocker quiet(prediction_);
+        prediction_->setValue(shown);
+    }
+}
+
+QString ResultsWindow::saveTo(const QString &path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!ResultsReport(results_).writeCsv(file)) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void ResultsWindow::save()
+{
+    const QString path = dialogs_.saveFileName(this, QStringLiteral("shootalot-results.csv"));
+    if (path.isEmpty())
+        return;
+    const QString error = saveTo(path);
+    if (!error.isEmpty())
+        dialogs_.tellFailure(this, tr("The results could not be saved to %1 (%2). Nothing there was changed.")
+                                       .arg(path, error));
+}
+
+void ResultsWindow::copy()
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setText(ResultsReport(results_).table());
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+
+class Announcer;
+class ChartView;
+class ExperimentResults;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class ResultsDialogs;
+
+// The companion of the main window: the results of the experiments as they
+// come, in three charts and in words, the learner's prediction, fast runs
+// and the results saved or copied. It only reads the results; a fast run is
+// asked of whoever fires the shots.
+class ResultsWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs, QWidget *parent = nullptr);
+    ~ResultsWindow() override;
+
+    // Fast runs are offered only while nothing else fires.
+    void setFastRunsEnabled(bool enabled);
+    // Tells a screen reader the summary, as a run of experiments ends.
+    void announceSummary();
+
+    // The experiments each fast run button asks for.
+    static constexpr qint64 FastRuns[] = {100, 1000, 10000};
+
+    // Writes the series to path as CSV, through a temporary file, so that a
+    // failure leaves whatever stood there intact. The error, or empty.
+    QString saveTo(const QString &path) const;
+
+signals:
+    void fastRunRequested(qint64 experiments);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void refresh();
+    void showPrediction();
+    void save();
+    void copy();
+    // Text grows with the window, as the designed windows' does.
+    void scaleText();
+
+    ExperimentResults &results_;
+    ResultsDialogs &dialogs_;
+    QLabel *summary_;
+    QLabel *predictionLabel_;
+    QSpinBox *prediction_;
+    QList<QPushButton *> fastRunButtons_;
+    ChartView *runningRate_;
+    ChartView *histogram_;
+    ChartView *acrossN_;
+    Announcer *announcer_;
+    double baseTextSize_;
+    double textScale_ = 1;
+};

@@ -3,15 +3,16 @@
 # bus of a private D-Bus session, on a virtual X display, its debug log
 # recording what it would speak (no speech server is needed). N = 5 is
 # entered, and Space is pressed five times on Firing: Orca must speak every
-# shot, and the verdict with the success rate. Any KEYS are pressed once N
-# is entered (the zoom keys, say). Exits 77 (skipped), saying why, where a
-# part is missing.
+# shot, and the verdict with the success rate. Then F2 opens the Results
+# window, and a fast run of 100 experiments from its keyboard must be
+# summed up aloud. Any KEYS are pressed once N is entered (the zoom keys,
+# say). Exits 77 (skipped), saying why, where a part is missing.
 #   orca-speech.sh PROGRAM [KEYS...]
 program=$1
 shift
 keys=("$@")
 if [ -z "${SHOOTALOT_ORCA_INSIDE:-}" ]; then
-  for tool in orca xvfb-run dbus-run-session xdotool; do
+  for tool in orca xvfb-run dbus-run-session xdotool openbox xprop; do
     command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
@@ -39,14 +40,10 @@ orca --debug-file="$work/orca.log" --replace >/dev/null 2>&1 & orca=$!
 sleep 5 # Orca writes its log as it goes, not at once
 kill -0 $orca 2>/dev/null || { echo "skipped: Orca did not start here"; exit 77; }
 
-# Keys such as the zoom keys reach a window the way a desktop's window
-# manager gives it the focus: then there is one.
-wm=
-if [ ${#keys[@]} -gt 0 ]; then
-  command -v openbox >/dev/null || { echo "skipped: openbox is not installed"; exit 77; }
-  openbox >/dev/null 2>&1 & wm=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-fi
+# Keys reach a window, and a new window gets the focus, the way a desktop's
+# window manager gives it: there is one.
+openbox >/dev/null 2>&1 & wm=$!
+for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
 (cd "$work" && exec "$program") & app=$!
 for _ in $(seq 100); do
@@ -63,7 +60,14 @@ if [ ${#keys[@]} -gt 0 ] && [ "$size" = "547x620" ]; then echo "the keys ${keys[
 xdotool key Tab # from the plot to Firing
 sleep 1
 for _ in 1 2 3 4 5; do xdotool key space; sleep 1.2; done
-sleep 2
+sleep 1
+xdotool key F2
+for _ in $(seq 100); do xdotool search --name "^Results$" >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 1.5
+xdotool key Tab # from the prediction to "Run 100"
+sleep 0.5
+xdotool key space
+sleep 2.5
 stop # Orca's log is whole once it has ended
 
 grep -q "Screen reader on" "$work/orca.log" || { echo "skipped: Orca never came up here"; exit 77; }
@@ -74,4 +78,6 @@ for shot in 1 2 3 4; do
 done
 grep -qE "Shot 5: (hit|miss)\. (成功|失敗)\. Success rate [01]\.[0-9]{7}\." <<<"$spoken" \
   || { echo "Orca never said the last shot with the verdict and the rate"; exit 1; }
-echo "Orca spoke every shot, the verdict and the success rate"
+grep -qE "After 101 experiments at N = 5: [0-9]+ successes, a success rate of [0-9.]+ %\." <<<"$spoken" \
+  || { echo "Orca never read the Results window's summary after the fast run"; exit 1; }
+echo "Orca spoke every shot, the verdict and the success rate, and the summary of a fast run"

@@ -1,6 +1,7 @@
 #include "fakes.h"
 
 #include "experiment/experimentoperations.h"
+#include "experiment/experimentresults.h"
 #include "experiment/experimentstate.h"
 #include "platform/runtime/mixingrandomgenerator.h"
 #include "platform/runtime/runtimefunctions.h"
@@ -27,7 +28,8 @@ struct Rig
                                      .Label9 = label9, .Label11 = label11, .Label13 = label13,
                                      .Label15 = label15, .Picture1 = surface ? *surface : plot,
                                      .MMControl1 = multimedia},
-                                    {*random, clock, dialogs, end});
+                                    {*random, clock, dialogs, end,
+                                     qEnvironmentVariableIsSet("SHOOTALOT_TEST_WITH_RESULTS") ? &results : nullptr});
     }
     void fire(const QString &success = QStringLiteral("成功"),
               const QString &failure = QStringLiteral("失敗"))
@@ -50,6 +52,7 @@ struct Rig
     FixedClock clock;
     ScriptedDialogs dialogs;
     RecordingEnd end;
+    ExperimentResults results;
 };
 
 const QColor Blue = runtime::QBColor(9);

@@ -19,7 +19,7 @@ ProgramFixture::ProgramFixture(Randomness randomness, Boxes boxes)
     if (boxes == Boxes::Real)
         realBoxes = std::make_unique<QtDialogs>(runtime);
     Dialogs &shown = realBoxes ? static_cast<Dialogs &>(*realBoxes) : dialogs;
-    program = std::make_unique<ShootALot>(runtime, MainWindowServices{random, clock, shown, sound});
+    program = std::make_unique<ShootALot>(runtime, MainWindowServices{random, clock, shown, sound, &resultsDialogs});
 }
 
 void ProgramFixture::answerNextBoxByKeys(const QString &n)
@@ -63,6 +63,12 @@ void ProgramFixture::start(const QString &n)
     dialogs.answer(n);
     program->start();
     settle();
+    if (qEnvironmentVariableIsSet("SHOOTALOT_TEST_WITH_RESULTS") && form1().isLoaded()) {
+        // Beside the main window, never over it: it is a window of its own.
+        form1().showResults();
+        form1().window()->activateWindow();
+        settle();
+    }
 }
 
 void ProgramFixture::click(QPushButton &button)

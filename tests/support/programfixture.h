@@ -5,11 +5,29 @@
 #include "forms/shootalot.h"
 #include "platform/qt/formruntime.h"
 #include "platform/runtime/mixingrandomgenerator.h"
+#include "results/resultsdialogs.h"
 
 #include <memory>
 
 class QPushButton;
 class QtDialogs;
+
+// Save's dialogs answered from a script: the file name to give, and the
+// messages that would have been shown.
+class ScriptedResultsDialogs final : public ResultsDialogs
+{
+public:
+    QString saveFileName(QWidget *, const QString &suggestedName) override
+    {
+        suggested = suggestedName;
+        return path;
+    }
+    void tellFailure(QWidget *, const QString &message) override { failures << message; }
+
+    QString path; // empty: the user cancels
+    QString suggested;
+    QStringList failures;
+};
 
 // The whole program with its side effects replaced: dialogs answer from a
 // script, sound and the end of the program are recorded (in one journal,
@@ -25,6 +43,8 @@ public:
 
     // Shows the main window and lets its Activate run, answering the entry with n.
     void start(const QString &n = QStringLiteral("20"));
+    // With SHOOTALOT_TEST_WITH_RESULTS set, the Results window is opened at
+    // once and stays open: every test of the main window then runs beside it.
     // Runs what is queued: Activate events and deferred deletes.
     static void settle();
 
@@ -58,6 +78,7 @@ public:
     FixedClock clock;
     ScriptedDialogs dialogs;
     RecordingSound sound;
+    ScriptedResultsDialogs resultsDialogs;
     RecordingEnd programEnd;
     FormRuntime runtime{programEnd};
     std::unique_ptr<QtDialogs> realBoxes;

@@ -234,3 +234,9 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), canvas_);
 }
+
+int PictureBox::circlesDrawn() const
+{
+    return int(std::count_if(drawn_.begin(), drawn_.end(),
+                             [](const Drawing &d) { return std::holds_alternative<CircleMark>(d); }));
+}

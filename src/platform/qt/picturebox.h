@@ -50,6 +50,8 @@ public:
     const QStringList &printedLines() const { return printedLines_; }
     // Where the next printed line goes, in pixels from the top of the area.
     int printPosition() const { return printY_; }
+    // How many circles (shot marks) have been drawn since the last Cls.
+    int circlesDrawn() const;
     int lineHeight() const;
 
 protected:

@@ -1,0 +1,627 @@
+#include "programfixture.h"
+
+#include "experiment/resultsreport.h"
+#include "experiment/resultstatistics.h"
+#include "platform/qt/formlabel.h"
+#include "platform/qt/picturebox.h"
+#include "platform/runtime/runtimefunctions.h"
+#include "results/chartview.h"
+#include "results/resultscharts.h"
+#include "results/resultswindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <csignal>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// The results after `experiments` more judged by a fast run of the Results
+// window, as the learner asks for it.
+void fastRun(ProgramFixture &program, qint64 experiments)
+{
+    emit program.form1().resultsWindow()->fastRunRequested(experiments);
+    ProgramFixture::settle();
+}
+
+// How the main window stands: every control's place and state, the focus
+// and the run state. Nothing of it may change when the Results window is
+// opened, used or closed.
+QStringList mainWindowAsItStands(ProgramFixture &program)
+{
+    QStringList lines;
+    FormWindow *window = program.form1().window();
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || qobject_cast<const QMenu *>(w))
+            continue;
+        const QRect g = w->geometry();
+        lines << QStringLiteral("%1 %2,%3 %4x%5 %6%7")
+                     .arg(w->objectName())
+                     .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                     .arg(w->isEnabled() ? u'E' : u'-')
+                     .arg(w->isVisible() ? u'V' : u'-');
+    }
+    lines << QStringLiteral("window %1x%2").arg(window->width()).arg(window->height());
+    lines << QStringLiteral("focus %1").arg(window->focusWidget() ? window->focusWidget()->objectName() : QString());
+    lines << QStringLiteral("run state %1").arg(program.runState());
+    lines.sort();
+    return lines;
+}
+
+// Root reads and writes every file whatever its mode: for as long as this
+// lives, the process does without that power, as a pupil's account would.
+class WithoutOverridingPermissions
+{
+public:
+    WithoutOverridingPermissions()
+    {
+        if (geteuid() != 0)
+            return;
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        if (syscall(SYS_capget, &header_, saved_) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        dropped_ = syscall(SYS_capset, &header_, reduced) == 0;
+    }
+    ~WithoutOverridingPermissions()
+    {
+        if (dropped_)
+            syscall(SYS_capset, &header_, saved_);
+    }
+    bool holds() const { return geteuid() != 0 || dropped_; }
+
+private:
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2]{};
+    bool dropped_ = false;
+};
+
+// Writes beyond `bytes` fail, as on a full disk (and the signal that would
+// end the process is ignored, as the write's error says it all).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+} // namespace
+
+class TestResults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void fastRunsAgreeWithTheCounters_data();
+    void fastRunsAgreeWithTheCounters();
+    void hitsFollowTheBinomial();
+    void fastRunsOnlyWhenNothingElseFires_data();
+    void fastRunsOnlyWhenNothingElseFires();
+    void opensWithoutTouchingTheMainWindow_data();
+    void opensWithoutTouchingTheMainWindow();
+    void goesAndComesBackWithTheMainWindow();
+    void seriesFollowTheCounters();
+    void predictionInWords_data();
+    void predictionInWords();
+    void chartsTellTheirNumbers();
+    void csvRoundTrip_data();
+    void csvRoundTrip();
+    void savingThatFailsKeepsTheOldFile_data();
+    void savingThatFailsKeepsTheOldFile();
+    void copyPutsTheTablesOnTheClipboard();
+};
+
+void TestResults::fastRunsAgreeWithTheCounters_data()
+{
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<int>("shotsFirst"); // fired by hand before the run
+    QTest::addColumn<qint64>("experiments");
+
+    QTest::newRow("10,000 at N = 50, from the ready state") << "50" << 0 << qint64(10000);
+    QTest::newRow("1,000 at N = 20, after a whole experiment by hand") << "20" << 20 << qint64(1000);
+    QTest::newRow("100 at N = 5, finishing an experiment under way") << "5" << 3 << qint64(100);
+}
+
+void TestResults::fastRunsAgreeWithTheCounters()
+{
+    QFETCH(QString, n);
+    QFETCH(int, shotsFirst);
+    QFETCH(qint64, experiments);
+    const int shots = n.toInt();
+
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(n);
+    program.form1().showResults();
+    for (int i = 0; i < shotsFirst; ++i)
+        program.click(program.ui().Command1);
+    const qint64 before = program.state().experimentsJudged();
+    const int playsBefore = program.sound.plays;
+
+    fastRun(program, experiments);
+
+    // The counters, the series and the main window's labels tell one story.
+    const ExperimentState &state = program.state();
+    const ExperimentResults &results = program.form1().results();
+    QCOMPARE(state.experimentsJudged(), before + experiments);
+    QCOMPARE(results.experiments(), state.experimentsJudged());
+    QCOMPARE(results.successes(), state.Successes);
+    qint64 histogramTotal = 0;
+    for (qint64 count : results.hitCounts())
+        histogramTotal += count;
+    QCOMPARE(histogramTotal, results.experiments());
+    QCOMPARE(results.hitCounts().at(0), state.Failures);
+    QCOMPARE(results.acrossN().at(shots).experiments, results.experiments());
+    QCOMPARE(results.acrossN().at(shots).successes, state.Successes);
+    Form1Controls &c = program.ui();
+    QCOMPARE(c.Label11.caption(), runtime::IntegerToText(state.experimentsJudged()));
+    QCOMPARE(c.Label13.caption(), runtime::IntegerToText(state.Successes));
+    QCOMPARE(c.Label5.caption(), runtime::Format(double(state.Successes) / double(state.experimentsJudged()),
+                                                 u"0.0000000"));
+    QCOMPARE(c.Label9.caption(), state.Hits > 0 ? QStringLiteral("Success") : QStringLiteral("Failure"));
+    QCOMPARE(results.hitsOf(results.experiments()), state.Hits);
+
+    // The plot shows the last experiment's shots, and one cue told its end.
+    QCOMPARE(state.ShotIndex, shots);
+    QCOMPARE(c.Label4.caption(), n);
+    QCOMPARE(c.Picture1.circlesDrawn(), shots);
+    QCOMPARE(program.sound.plays - playsBefore, 1);
+    QCOMPARE(program.runState(), QStringLiteral("1101110")); // the manual state: Init is offered
+
+    // The rate is where chance puts it.
+    const double p = stats::theoryRate(shots);
+    const double rate = double(results.successes()) / double(results.experiments());
+    QVERIFY2(std::abs(rate - p) <= 4 * stats::standardError(p, results.experiments()),
+             qPrintable(QStringLiteral("rate %1 against %2").arg(rate).arg(p)));
+
+    // The next Firing goes on from there.
+    program.click(c.Command1);
+    QCOMPARE(state.ShotIndex, 1);
+    QCOMPARE(c.Label11.caption(), runtime::IntegerToText(before + experiments));
+}
+
+void TestResults::hitsFollowTheBinomial()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 100000);
+    const ExperimentResults &results = program.form1().results();
+    QCOMPARE(results.experiments(), qint64(100000));
+
+    // Pearson's chi-square, the sparse tail pooled into one class so that
+    // every class expects at least 5.
+    double chiSquare = 0;
+    int classes = 0;
+    double seenTail = 0;
+    double expectedTail = 0;
+    for (int hits = 20; hits >= 0; --hits) {
+        seenTail += double(results.hitCounts().at(std::size_t(hits)));
+        expectedTail += 100000 * stats::binomialProbability(20, hits);
+        if (expectedTail >= 5) {
+            chiSquare += (seenTail - expectedTail) * (seenTail - expectedTail) / expectedTail;
+            ++classes;
+            seenTail = expectedTail = 0;
+        }
+    }
+    // What chi-square passes only once in a thousand, by degrees of freedom.
+    const double critical[] = {10.83, 13.82, 16.27, 18.47, 20.52, 22.46, 24.32, 26.12, 27.88, 29.59,
+                               31.26, 32.91, 34.53, 36.12, 37.70};
+    QVERIFY(classes >= 2 && classes - 1 <= int(std::size(critical)));
+    QVERIFY2(chiSquare < critical[classes - 2],
+             qPrintable(QStringLiteral("chi-square %1 over %2 classes").arg(chiSquare).arg(classes)));
+}
+
+void TestResults::fastRunsOnlyWhenNothingElseFires_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("offered");
+
+    QTest::newRow("ready") << "ready" << true;
+    QTest::newRow("firing by hand") << "manual" << true;
+    QTest::newRow("automatic firing") << "automatic" << false;
+    QTest::newRow("automatic firing stopped") << "stopped" << true;
+    QTest::newRow("the shot-count box open") << "dialog" << false;
+}
+
+void TestResults::fastRunsOnlyWhenNothingElseFires()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, offered);
+
+    ProgramFixture program(ProgramFixture::Randomness::Production, ProgramFixture::Boxes::Real);
+    program.start();
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    auto *run100 = window.findChild<QPushButton *>(QStringLiteral("run100"));
+    QVERIFY(run100);
+    Form1Controls &c = program.ui();
+    if (state == "manual")
+        program.click(c.Command1);
+    if (state == "automatic" || state == "stopped")
+        program.click(c.Command2);
+    if (state == "stopped")
+        program.click(c.Command3);
+    const QString runState = program.runState();
+
+    if (state == "dialog") {
+        // Init's box is open: the program waits on it, and nothing runs.
+        qint64 judgedWhileOpen = -1;
+        QTimer poll;
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll.stop();
+            emit window.fastRunRequested(100);
+            judgedWhileOpen = program.state().experimentsJudged();
+            QLineEdit *field = box->findChild<QLineEdit *>();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, QStringLiteral("20"));
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        poll.start();
+        program.click(c.Command1);
+        program.click(c.Command5);
+        QCOMPARE(judgedWhileOpen, qint64(0));
+        return;
+    }
+
+    QCOMPARE(run100->isEnabled(), offered);
+    const qint64 before = program.state().experimentsJudged();
+    fastRun(program, 100); // even when asked for by other means than the button
+    QCOMPARE(program.state().experimentsJudged(), before + (offered ? 100 : 0));
+    if (!offered)
+        QCOMPARE(program.runState(), runState);
+}
+
+void TestResults::opensWithoutTouchingTheMainWindow_data()
+{
+    QTest::addColumn<QString>("way");
+
+    QTest::newRow("F2") << "F2";
+    QTest::newRow("the right mouse button, then Results") << "mouse";
+    QTest::newRow("Shift+F10, then Results") << "Shift+F10";
+    QTest::newRow("the Menu key, then Results") << "Menu";
+}
+
+void TestResults::opensWithoutTouchingTheMainWindow()
+{
+    QFETCH(QString, way);
+
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start();
+    FormWindow *window = program.form1().window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    program.click(program.ui().Command1);
+    program.ui().Command1.setFocus();
+    const QStringList before = mainWindowAsItStands(program);
+
+    const auto chooseResultsFromTheMenu = [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(!menu->actions().isEmpty());
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Results"));
+        QCOMPARE(menu->actions().first()->shortcut(), QKeySequence(Qt::Key_F2));
+        menu->actions().first()->trigger();
+        menu->close();
+    };
+    if (way == "F2") {
+        QTest::keyClick(window, Qt::Key_F2);
+    } else if (way == "mouse") {
+        FormLabel &label = program.ui().Label11;
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, label.mapTo(window, label.rect().center()));
+        chooseResultsFromTheMenu();
+    } else {
+        QTest::keyClick(window, way == "Menu" ? Qt::Key_Menu : Qt::Key_F10,
+                        way == "Menu" ? Qt::NoModifier : Qt::ShiftModifier);
+        chooseResultsFromTheMenu();
+    }
+    ProgramFixture::settle();
+
+    ResultsWindow *results = program.form1().resultsWindow();
+    QVERIFY(results);
+    QVERIFY(results->isVisible());
+    QCOMPARE(results->windowTitle(), QStringLiteral("Results"));
+    QVERIFY(results->isWindow());
+    QVERIFY(!results->windowIcon().isNull());
+
+    // Used and closed, it leaves the main window as it stood.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    program.ui().Command1.setFocus();
+    QCOMPARE(mainWindowAsItStands(program), before);
+    results->findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(70);
+    results->findChild<QPushButton *>(QStringLiteral("close"))->click();
+    QVERIFY(!results->isVisible());
+    QCOMPARE(mainWindowAsItStands(program), before);
+}
+
+void TestResults::goesAndComesBackWithTheMainWindow()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start();
+    program.form1().showResults();
+    QPointer<ResultsWindow> results = program.form1().resultsWindow();
+    QVERIFY(results && results->isVisible());
+
+    program.click(program.ui().Command6); // Help: the main window goes, and the Results window with it
+    QVERIFY(!program.form1().isLoaded());
+    QVERIFY(!results);
+
+    program.dialogs.answer(QStringLiteral("20"));
+    program.click(program.help().Command1); // Close: back to the main window
+    QVERIFY(program.form1().isLoaded());
+    program.form1().showResults();
+    QVERIFY(program.form1().resultsWindow() && program.form1().resultsWindow()->isVisible());
+}
+
+void TestResults::seriesFollowTheCounters()
+{
+    // Load and Init start a new series as they reset the counters; the
+    // points across N stay for the whole run.
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("10"));
+    program.form1().showResults();
+    const ExperimentResults &results = program.form1().results();
+    fastRun(program, 100);
+    QCOMPARE(results.experiments(), qint64(100));
+
+    program.dialogs.answer(QStringLiteral("30"));
+    program.click(program.ui().Command5); // Init
+    QCOMPARE(results.experiments(), qint64(0));
+    QCOMPARE(results.shotsPerExperiment(), 30);
+    fastRun(program, 100);
+
+    program.click(program.ui().Command6); // Help
+    program.dialogs.answer(QStringLiteral("10"));
+    program.click(program.help().Command1); // Close: the main window loads again
+    QCOMPARE(results.experiments(), qint64(0));
+    QCOMPARE(results.shotsPerExperiment(), 10);
+    QCOMPARE(results.acrossN().size(), std::size_t(2));
+    QCOMPARE(results.acrossN().at(10).experiments, qint64(100));
+    QCOMPARE(results.acrossN().at(30).experiments, qint64(100));
+}
+
+void TestResults::predictionInWords_data()
+{
+    QTest::addColumn<int>("predictedPercent"); // -1: none
+    QTest::addColumn<qint64>("experiments");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("no prediction") << -1 << qint64(100) << "";
+    QTest::newRow("before running") << 50 << qint64(0) << "Your prediction: 50.00 %.";
+    QTest::newRow("the additive mistake, too high") << 100 << qint64(1000) << "points higher than the experiments";
+    QTest::newRow("too low") << 10 << qint64(1000) << "points lower than the experiments";
+}
+
+void TestResults::predictionInWords()
+{
+    QFETCH(int, predictedPercent);
+    QFETCH(qint64, experiments);
+    QFETCH(QString, said);
+
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("10"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    window.findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(predictedPercent);
+    if (experiments > 0)
+        fastRun(program, experiments);
+
+    const QString summary = window.findChild<QLabel *>(QStringLiteral("summary"))->text();
+    QVERIFY2(summary.contains(QStringLiteral("Theory: 1 - 0.9^10 = 65.13 %")), qPrintable(summary));
+    if (said.isEmpty())
+        QVERIFY2(!summary.contains(QStringLiteral("prediction")), qPrintable(summary));
+    else
+        QVERIFY2(summary.contains(said), qPrintable(summary));
+    // What the learner guessed stays with its N for the rest of the run.
+    const auto kept = program.form1().results().prediction(10);
+    QCOMPARE(kept.has_value(), predictedPercent >= 0);
+    if (kept)
+        QCOMPARE(*kept, predictedPercent / 100.0);
+}
+
+void TestResults::chartsTellTheirNumbers()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    window.findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(60);
+    fastRun(program, 1000);
+    const ExperimentResults &results = program.form1().results();
+
+    // Each chart is reached by the keyboard and read by a screen reader.
+    const QString rate = ResultsReport::percent(double(results.successes()) / 1000.0);
+    const QString failures = QString::number(results.hitCounts().at(0));
+    const struct
+    {
+        const char *chart;
+        QStringList words;
+    } expected[] = {
+        {"runningRate", {QStringLiteral("Success rate after 1,000 experiments: ") + rate,
+                         QStringLiteral("band of 2 standard errors"), QStringLiteral("Theory 87.84 %"),
+                         QStringLiteral("naive guess 100.00 %"), QStringLiteral("Your prediction 60.00 %")}},
+        {"histogram", {QStringLiteral("0 hits: ") + failures, QStringLiteral("expected 121.6"),
+                       QStringLiteral("0.9^20 = 12.16 %")}},
+        {"acrossN", {QStringLiteral("N = 20: ") + rate + QStringLiteral(" in 1,000 experiments (95 % interval")}},
+    };
+    for (const auto &e : expected) {
+        auto *chart = window.findChild<ChartView *>(QString::fromLatin1(e.chart));
+        QVERIFY(chart);
+        QVERIFY(chart->focusPolicy() & Qt::TabFocus);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(chart);
+        QVERIFY(a);
+        QVERIFY(!a->text(QAccessible::Name).isEmpty());
+        const QString description = a->text(QAccessible::Description);
+        for (const QString &w : e.words)
+            QVERIFY2(description.contains(w), qPrintable(e.chart + QStringLiteral(": ") + description));
+    }
+
+    // A million experiments stay drawable: the running rate is sampled.
+    const QList<qint64> samples = ResultsCharts::samplePoints(1000000, 400);
+    QVERIFY(samples.size() <= 401);
+    QCOMPARE(samples.front(), qint64(1));
+    QCOMPARE(samples.back(), qint64(1000000));
+}
+
+void TestResults::csvRoundTrip_data()
+{
+    QTest::addColumn<QString>("locale");
+
+    QTest::newRow("English") << "en_US";
+    QTest::newRow("German, a comma for the decimals") << "de_DE";
+    QTest::newRow("French, a space in thousands") << "fr_FR";
+}
+
+void TestResults::csvRoundTrip()
+{
+    QFETCH(QString, locale);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 2500);
+    const ExperimentResults &results = program.form1().results();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.csv"));
+    program.resultsDialogs.path = path;
+    program.form1().resultsWindow()->findChild<QPushButton *>(QStringLiteral("save"))->click();
+    QCOMPARE(program.resultsDialogs.failures, QStringList());
+    QVERIFY(program.resultsDialogs.suggested.endsWith(QStringLiteral(".csv")));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.first() + '\n', ResultsReport::csvHeader());
+    QCOMPARE(lines.size(), 2 + 2500); // the header, the rows, and the end of the last line
+    QVERIFY(lines.last().isEmpty());
+    qint64 successes = 0;
+    for (qint64 number = 1; number <= 2500; ++number) {
+        const QList<QByteArray> fields = lines.at(number).split(',');
+        QCOMPARE(fields.size(), 5);
+        QCOMPARE(fields[0].toLongLong(), number);
+        QCOMPARE(fields[1].toInt(), 20);
+        const int hits = fields[2].toInt();
+        QCOMPARE(hits, results.hitsOf(number));
+        QCOMPARE(fields[3], hits > 0 ? QByteArray("success") : QByteArray("failure"));
+        successes += hits > 0 ? 1 : 0;
+        bool isNumber = false;
+        const double rate = fields[4].toDouble(&isNumber); // C locale: a dot, always
+        QVERIFY2(isNumber, fields[4].constData());
+        QVERIFY(std::abs(rate - double(successes) / double(number)) < 1e-7);
+    }
+    QCOMPARE(successes, results.successes());
+}
+
+void TestResults::savingThatFailsKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("where");
+
+    QTest::newRow("a folder the user may not write in") << "read-only";
+    QTest::newRow("a disk that fills up while writing") << "full";
+    QTest::newRow("a folder that is not there") << "missing";
+}
+
+void TestResults::savingThatFailsKeepsTheOldFile()
+{
+    QFETCH(QString, where);
+
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 20000); // about 600 kB of rows
+
+    QTemporaryDir folder;
+    const QByteArray old = "the results of last week\n";
+    QString path = folder.filePath(QStringLiteral("results.csv"));
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(old);
+    }
+    std::optional<WithoutOverridingPermissions> asAPupil;
+    std::optional<FileSizeLimit> fullDisk;
+    if (where == "read-only") {
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        asAPupil.emplace();
+        if (!asAPupil->holds())
+            QSKIP("running as root, and root's power over permissions could not be set aside");
+    } else if (where == "full") {
+        fullDisk.emplace(64 * 1024);
+    } else {
+        path = folder.filePath(QStringLiteral("no such folder/results.csv"));
+    }
+
+    program.resultsDialogs.path = path;
+    program.form1().resultsWindow()->findChild<QPushButton *>(QStringLiteral("save"))->click();
+    asAPupil.reset();
+    fullDisk.reset();
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(program.resultsDialogs.failures.size(), 1);
+    QVERIFY2(program.resultsDialogs.failures.first().contains(path), qPrintable(program.resultsDialogs.failures.first()));
+    QVERIFY(program.resultsDialogs.failures.first().contains(QStringLiteral("could not be saved")));
+    QFile kept(folder.filePath(QStringLiteral("results.csv")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), old);
+    // Nothing half written is left beside it.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("results.csv")});
+}
+
+void TestResults::copyPutsTheTablesOnTheClipboard()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 100);
+    program.form1().resultsWindow()->findChild<QPushButton *>(QStringLiteral("copy"))->click();
+    const QString copied = QGuiApplication::clipboard()->text();
+    const ExperimentResults &results = program.form1().results();
+    QVERIFY2(copied.contains(QStringLiteral("20\t100\t%1\t").arg(results.successes())), qPrintable(copied));
+    QVERIFY(copied.contains(QStringLiteral("0\t%1\t12.2").arg(results.hitCounts().at(0))));
+    QVERIFY(copied.contains(QStringLiteral("\ttheory")));
+}
+
+QTEST_MAIN(TestResults)
+#include "tst_results.moc"

@@ -5,18 +5,22 @@
 
 #include "experiment/experimentoperations.h"
 #include "platform/qt/picturebox.h"
+#include "results/chartview.h"
+#include "results/resultswindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <numeric>
 #include <vector>
 
@@ -88,6 +92,42 @@ void RelayoutAtANewSize(benchmark::State &state)
 }
 BENCHMARK(RelayoutAtANewSize)->Unit(benchmark::kMicrosecond);
 
+// A fast run of 10,000 experiments at N = 50 from the Results window: half a
+// million shots judged as the shot step judges them, the last experiment
+// drawn, the charts brought up to date.
+void FastRun10000AtN50(benchmark::State &state)
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("50"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    for (auto _ : state)
+        emit window.fastRunRequested(10000);
+}
+BENCHMARK(FastRun10000AtN50)->Unit(benchmark::kMillisecond);
+
+// One more verdict with 10^5 experiments in the series: the summary and the
+// three charts made afresh and painted.
+void ChartsAfterOneVerdict(benchmark::State &state)
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    if (!QTest::qWaitForWindowExposed(&window))
+        state.SkipWithError("the Results window was never shown");
+    emit window.fastRunRequested(100000);
+    ExperimentResults &results = program.form1().results();
+    const QList<ChartView *> charts = window.findChildren<ChartView *>();
+    int hits = 0;
+    for (auto _ : state) {
+        results.record(20, hits++ % 5);
+        for (ChartView *chart : charts)
+            chart->repaint();
+    }
+}
+BENCHMARK(ChartsAfterOneVerdict)->Unit(benchmark::kMicrosecond);
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -130,21 +170,40 @@ void printStartup(const QString &platform, const char *where)
     std::printf("%-44s %9.2f\n", "  ratio", program / bare);
 }
 
-double sessionPeakMiB()
+// What the probe prints in the given mode, as a number of KiB, in MiB.
+double probeMiB(const char *mode)
 {
     QProcess probe;
-    probe.start(QStringLiteral(SHOOTALOT_PROBE), {QStringLiteral("session")});
+    probe.start(QStringLiteral(SHOOTALOT_PROBE), {QString::fromLatin1(mode)});
     probe.waitForFinished(120'000);
     return probe.readAllStandardOutput().trimmed().toDouble() / 1024.0;
 }
 
-// The real Timer1 over 300 ticks: the mean and the worst interval. With
-// resizing, the window is given a new size every 16 ms meanwhile, as a
-// corner dragged for that long does, for SHOOTALOT_RESIZE_SECONDS (60).
-std::pair<double, double> automaticPace(bool resizing = false)
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+struct Pace
+{
+    double mean = 0;  // ms between ticks
+    double worst = 0; // ms
+    double cpu = 0;   // percent of one core over the run
+};
+
+// The real Timer1 over 300 ticks: the mean and the worst interval, and the
+// CPU the process used meanwhile. With resizing, the window is given a new
+// size every 16 ms meanwhile, as a corner dragged for that long does, for
+// SHOOTALOT_RESIZE_SECONDS (60). With the Results window, that is open
+// beside it, following every verdict.
+Pace automaticPace(bool resizing = false, bool withResults = false)
 {
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
+    if (withResults)
+        program.form1().showResults();
     QTimer drag;
     int step = 0;
     if (resizing) {
@@ -169,13 +228,15 @@ std::pair<double, double> automaticPace(bool resizing = false)
         last = now;
     });
     clock.start();
+    const double cpuBefore = processCpuSeconds();
     program.click(program.ui().Command2);
     while (qsizetype(intervals.size()) < std::max<qsizetype>(ticks, 300))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double cpu = 100 * (processCpuSeconds() - cpuBefore) / (double(clock.nsecsElapsed()) / 1e9);
     drag.stop();
     program.click(program.ui().Command3);
     const double mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) / intervals.size();
-    return {mean, *std::max_element(intervals.begin(), intervals.end())};
+    return {mean, *std::max_element(intervals.begin(), intervals.end()), cpu};
 }
 
 } // namespace
@@ -186,6 +247,9 @@ int main(int argc, char *argv[])
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // SHOOTALOT_BENCH_ONLY: the micro-benchmarks alone (to profile one).
+    if (qEnvironmentVariableIsSet("SHOOTALOT_BENCH_ONLY"))
+        return 0;
 
     std::printf("\n%-44s %12s\n", "What a user notices", "Measured");
     printStartup(QStringLiteral("offscreen"), "offscreen");
@@ -195,14 +259,20 @@ int main(int argc, char *argv[])
         printStartup(QStringLiteral("xcb"), "on an X display");
     else
         std::printf("start-up on an X display: not measured (DISPLAY is not set)\n");
-    std::printf("%-44s %8.1f MiB\n", "peak resident memory, 10^4 shots", sessionPeakMiB());
-    const auto [mean, worst] = automaticPace();
-    std::printf("%-44s %9.1f ms\n", "automatic pace, mean interval (300 ticks)", mean);
-    std::printf("%-44s %9.1f ms\n", "automatic pace, worst interval", worst);
+    std::printf("%-44s %8.1f MiB\n", "peak resident memory, 10^4 shots", probeMiB("session"));
+    std::printf("%-44s %8.1f MiB\n", "resident memory after 10^6 experiments", probeMiB("million"));
+    const Pace pace = automaticPace();
+    std::printf("%-44s %9.1f ms\n", "automatic pace, mean interval (300 ticks)", pace.mean);
+    std::printf("%-44s %9.1f ms\n", "automatic pace, worst interval", pace.worst);
+    std::printf("%-44s %9.2f %%\n", "  CPU, of one core", pace.cpu);
+    const Pace beside = automaticPace(false, true);
+    std::printf("%-44s %9.1f ms\n", "the same with the Results window open: mean", beside.mean);
+    std::printf("%-44s %9.1f ms\n", "  worst", beside.worst);
+    std::printf("%-44s %9.2f %%\n", "  CPU, of one core", beside.cpu);
     if (!qEnvironmentVariableIsSet("SHOOTALOT_RESIZE_SECONDS"))
         qputenv("SHOOTALOT_RESIZE_SECONDS", "60");
-    const auto [resizedMean, resizedWorst] = automaticPace(true);
-    std::printf("%-44s %9.1f ms\n", "the same while resized every 16 ms: mean", resizedMean);
-    std::printf("%-44s %9.1f ms\n", "  worst", resizedWorst);
+    const Pace resized = automaticPace(true);
+    std::printf("%-44s %9.1f ms\n", "the same while resized every 16 ms: mean", resized.mean);
+    std::printf("%-44s %9.1f ms\n", "  worst", resized.worst);
     return 0;
 }

@@ -3,6 +3,8 @@
 //                             "prompt" once the shot-count box is on screen
 //   shootalot_probe session   fires 10^4 shots at N = 20 through the Firing
 //                             handler and prints the peak resident memory in KiB
+//   shootalot_probe million  10^6 experiments at N = 20 by fast runs, the
+//                             Results window open; prints the resident memory in KiB
 //   shootalot_probe helprounds  1000 rounds of Help and Close through the real
 //                             program; prints the resident memory in KiB at
 //                             rounds 50 and 1000 (SHOOTALOT_ROUNDS: more)
@@ -16,6 +18,7 @@
 #include "platform/runtime/mixingrandomgenerator.h"
 #include "platform/qt/cueplayer.h"
 #include "platform/qt/designlook.h"
+#include "results/resultswindow.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -121,6 +124,17 @@ int main(int argc, char *argv[])
             if (round == 50 || round % 1000 == 0)
                 std::printf("round %d: %lld KiB\n", round, residentKiB());
         }
+        return 0;
+    }
+    if (mode == "million") {
+        ProgramFixture program(ProgramFixture::Randomness::Production);
+        program.start(QStringLiteral("20"));
+        program.form1().showResults();
+        for (int run = 0; run < 100; ++run) {
+            emit program.form1().resultsWindow()->fastRunRequested(10'000);
+            QCoreApplication::processEvents();
+        }
+        std::printf("%lld\n", residentKiB());
         return 0;
     }
     if (mode == "session") {

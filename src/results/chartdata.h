@@ -27,6 +27,11 @@ struct ChartSeries
     QList<QPointF> lower;     // Band
     QList<QPointF> intervals; // Points
     qreal barWidth = 0.8;     // Bars, in x units
+    // Changes with every verdict: drawn afresh over a kept picture of the
+    // rest of the chart, which changes far less often.
+    bool live = false;
+
+    bool operator==(const ChartSeries &) const = default;
 };
 
 // A note written on the chart, centred above a point.
@@ -34,6 +39,8 @@ struct ChartNote
 {
     QPointF at;
     QString text;
+
+    bool operator==(const ChartNote &) const = default;
 };
 
 struct ChartData

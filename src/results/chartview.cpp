@@ -1,5 +1,6 @@
 #include "results/chartview.h"
 
+#include <QEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -108,7 +109,45 @@ void drawMarker(QPainter &painter, const QPointF &centre, ChartSeries::Marker ma
     }
 }
 
+// Whether two charts differ only in what is drawn live.
+bool sameBackdrop(const ChartData &a, const ChartData &b)
+{
+    if (a.title != b.title || a.xTitle != b.xTitle || a.yTitle != b.yTitle || a.xMin != b.xMin
+        || a.xMax != b.xMax || a.yMin != b.yMin || a.yMax != b.yMax || a.logX != b.logX
+        || a.yAsPercent != b.yAsPercent || a.integerX != b.integerX || a.series.size() != b.series.size())
+        return false;
+    for (qsizetype i = 0; i < a.series.size(); ++i) {
+        const ChartSeries &x = a.series[i];
+        const ChartSeries &y = b.series[i];
+        if (x.live != y.live || x.label != y.label || x.kind != y.kind || x.colour != y.colour
+            || x.style != y.style || x.marker != y.marker || (!x.live && !(x == y)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+// Where everything goes, in pixels, at the widget's size and font.
+struct ChartView::Frame
+{
+    struct LegendEntry
+    {
+        const ChartSeries *series;
+        QRectF box;
+    };
+    double line = 0; // the height of a line of text
+    double unit = 0; // pens grow with the text
+    double gap = 0;
+    double titleHeight = 0;
+    double yLabelWidth = 0;
+    double sample = 0; // a legend entry's sample of its series
+    QList<LegendEntry> legend;
+    QList<double> xTicks;
+    QList<double> yTicks;
+    QRectF area; // the plot area
+    bool drawable() const { return area.width() >= 20 && area.height() >= 20; }
+};
 
 ChartView::ChartView(QWidget *parent) : QWidget(parent)
 {
@@ -119,6 +158,8 @@ ChartView::ChartView(QWidget *parent) : QWidget(parent)
 
 void ChartView::setChart(ChartData chart)
 {
+    if (!sameBackdrop(chart, chart_))
+        backdrop_ = QImage();
     chart_ = std::move(chart);
     if (accessibleName() != chart_.title)
         setAccessibleName(chart_.title);
@@ -127,98 +168,168 @@ void ChartView::setChart(ChartData chart)
     update();
 }
 
-void ChartView::paintEvent(QPaintEvent *)
+void ChartView::resizeEvent(QResizeEvent *event)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
+    QWidget::resizeEvent(event);
+    backdrop_ = QImage();
+}
 
+void ChartView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        backdrop_ = QImage();
+}
+
+ChartView::Frame ChartView::frame() const
+{
+    Frame f;
     const QFontMetricsF metrics(font());
-    const double line = metrics.height();
-    const double unit = line / 16.0; // pens grow with the text
-    const double gap = line * 0.4;
-
-    // The title, then the legend's entries in as many rows as they need.
+    f.line = metrics.height();
+    f.unit = f.line / 16.0;
+    f.gap = f.line * 0.4;
     QFont titleFont = font();
     titleFont.setBold(true);
-    const double titleHeight = QFontMetricsF(titleFont).height();
-    double top = gap + titleHeight + gap;
+    f.titleHeight = QFontMetricsF(titleFont).height();
 
-    struct LegendEntry
-    {
-        const ChartSeries *series;
-        QRectF box;
-    };
-    QList<LegendEntry> legend;
-    const double sample = line * 1.6;
-    double legendX = gap;
+    // The title, then the legend's entries in as many rows as they need.
+    double top = f.gap + f.titleHeight + f.gap;
+    f.sample = f.line * 1.6;
+    double legendX = f.gap;
     for (const ChartSeries &s : chart_.series) {
         if (s.label.isEmpty())
             continue;
-        const double width = sample + gap * 0.5 + metrics.horizontalAdvance(s.label) + gap * 1.5;
-        if (legendX + width > this->width() - gap && legendX > gap) {
-            legendX = gap;
-            top += line;
+        const double entryWidth = f.sample + f.gap * 0.5 + metrics.horizontalAdvance(s.label) + f.gap * 1.5;
+        if (legendX + entryWidth > width() - f.gap && legendX > f.gap) {
+            legendX = f.gap;
+            top += f.line;
         }
-        legend.append({&s, QRectF(legendX, top, width, line)});
-        legendX += width;
+        f.legend.append({&s, QRectF(legendX, top, entryWidth, f.line)});
+        legendX += entryWidth;
     }
-    if (!legend.isEmpty())
-        top += line + gap;
+    if (!f.legend.isEmpty())
+        top += f.line + f.gap;
 
-    // Room for the axes' words.
-    double yLabelWidth = 0;
-    const QList<double> yt = yTicks(chart_);
-    for (double tick : yt)
-        yLabelWidth = std::max(yLabelWidth, metrics.horizontalAdvance(tickText(tick, chart_.yAsPercent)));
-    const double left = gap + (chart_.yTitle.isEmpty() ? 0 : line + gap) + yLabelWidth + gap;
-    const double bottom = height() - gap - (chart_.xTitle.isEmpty() ? 0 : line) - line - gap;
-    // The last x tick's words are centred on the right edge.
-    const QList<double> xt = xTicks(chart_);
-    const double right = std::max(gap * 2, xt.isEmpty() ? 0.0
-                                                       : metrics.horizontalAdvance(tickText(xt.back(), false)) / 2 + gap);
-    const QRectF area(QPointF(left, top), QPointF(width() - right, bottom));
-    if (area.width() < 20 || area.height() < 20)
+    // Room for the axes' words; the last x tick's are centred on the right edge.
+    f.yTicks = yTicks(chart_);
+    f.xTicks = xTicks(chart_);
+    for (double tick : f.yTicks)
+        f.yLabelWidth = std::max(f.yLabelWidth, metrics.horizontalAdvance(tickText(tick, chart_.yAsPercent)));
+    const double left = f.gap + (chart_.yTitle.isEmpty() ? 0 : f.line + f.gap) + f.yLabelWidth + f.gap;
+    const double bottom = height() - f.gap - (chart_.xTitle.isEmpty() ? 0 : f.line) - f.line - f.gap;
+    const double right =
+        std::max(f.gap * 2, f.xTicks.isEmpty() ? 0.0
+                                               : metrics.horizontalAdvance(tickText(f.xTicks.back(), false)) / 2 + f.gap);
+    f.area = QRectF(QPointF(left, top), QPointF(width() - right, bottom));
+    return f;
+}
+
+void ChartView::paintEvent(QPaintEvent *)
+{
+    const Frame f = frame();
+    const qreal ratio = devicePixelRatioF();
+    if (backdrop_.isNull() || backdrop_.size() != size() * ratio) {
+        backdrop_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        backdrop_.setDevicePixelRatio(ratio);
+        QPainter backdropPainter(&backdrop_);
+        backdropPainter.setRenderHint(QPainter::Antialiasing);
+        backdropPainter.setFont(font());
+        paintBackdrop(backdropPainter, f);
+    }
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), backdrop_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintLive(painter, f);
+}
+
+void ChartView::paintBackdrop(QPainter &painter, const Frame &f) const
+{
+    painter.fillRect(rect(), Qt::white);
+    if (!f.drawable())
         return;
-    const Mapping map(chart_, area);
+    const Mapping map(chart_, f.area);
+    const QFontMetricsF metrics(font());
 
     // Title and axis titles.
+    QFont titleFont = font();
+    titleFont.setBold(true);
     painter.setPen(Ink);
     painter.setFont(titleFont);
-    painter.drawText(QRectF(gap, gap, width() - 2 * gap, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(f.gap, f.gap, width() - 2 * f.gap, f.titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      chart_.title);
     painter.setFont(font());
     if (!chart_.xTitle.isEmpty())
-        painter.drawText(QRectF(area.left(), height() - gap - line, area.width(), line), Qt::AlignCenter,
+        painter.drawText(QRectF(f.area.left(), height() - f.gap - f.line, f.area.width(), f.line), Qt::AlignCenter,
                          chart_.xTitle);
     if (!chart_.yTitle.isEmpty()) {
         painter.save();
-        painter.translate(gap, area.center().y());
+        painter.translate(f.gap, f.area.center().y());
         painter.rotate(-90);
-        painter.drawText(QRectF(-area.height() / 2, 0, area.height(), line), Qt::AlignCenter, chart_.yTitle);
+        painter.drawText(QRectF(-f.area.height() / 2, 0, f.area.height(), f.line), Qt::AlignCenter, chart_.yTitle);
         painter.restore();
     }
 
     // The grid and the ticks.
-    painter.setPen(QPen(Grid, std::max(1.0, unit)));
-    for (double tick : yt)
-        painter.drawLine(QPointF(area.left(), map.y(tick)), QPointF(area.right(), map.y(tick)));
-    for (double tick : xt)
-        painter.drawLine(QPointF(map.x(tick), area.top()), QPointF(map.x(tick), area.bottom()));
+    painter.setPen(QPen(Grid, std::max(1.0, f.unit)));
+    for (double tick : f.yTicks)
+        painter.drawLine(QPointF(f.area.left(), map.y(tick)), QPointF(f.area.right(), map.y(tick)));
+    for (double tick : f.xTicks)
+        painter.drawLine(QPointF(map.x(tick), f.area.top()), QPointF(map.x(tick), f.area.bottom()));
     painter.setPen(Ink);
-    for (double tick : yt)
-        painter.drawText(QRectF(area.left() - gap - yLabelWidth, map.y(tick) - line / 2, yLabelWidth, line),
+    for (double tick : f.yTicks)
+        painter.drawText(QRectF(f.area.left() - f.gap - f.yLabelWidth, map.y(tick) - f.line / 2, f.yLabelWidth, f.line),
                          Qt::AlignRight | Qt::AlignVCenter, tickText(tick, chart_.yAsPercent));
-    for (double tick : xt)
-        painter.drawText(QRectF(map.x(tick) - 60 * unit, area.bottom() + gap * 0.5, 120 * unit, line),
+    for (double tick : f.xTicks)
+        painter.drawText(QRectF(map.x(tick) - 60 * f.unit, f.area.bottom() + f.gap * 0.5, 120 * f.unit, f.line),
                          Qt::AlignHCenter | Qt::AlignTop, tickText(tick, false));
 
-    // The data, clipped to the plot area (a pen's width beyond it, so a
-    // line on the top edge shows whole).
+    paintSeries(painter, f, false);
+
+    // The legend: a sample of each series beside its label.
+    for (const Frame::LegendEntry &entry : f.legend) {
+        const ChartSeries &s = *entry.series;
+        const QRectF swatch(entry.box.left(), entry.box.top() + f.line * 0.25, f.sample, f.line * 0.5);
+        switch (s.kind) {
+        case ChartSeries::Kind::Band: {
+            QColor fill = s.colour;
+            fill.setAlphaF(0.22f);
+            painter.fillRect(swatch, fill);
+            break;
+        }
+        case ChartSeries::Kind::Bars:
+            painter.fillRect(swatch, s.colour);
+            break;
+        case ChartSeries::Kind::Line:
+            painter.setPen(QPen(s.colour, s.width * f.unit, s.style, Qt::FlatCap));
+            painter.drawLine(QPointF(swatch.left(), swatch.center().y()), QPointF(swatch.right(), swatch.center().y()));
+            break;
+        case ChartSeries::Kind::Points:
+            painter.setPen(QPen(s.colour, s.width * f.unit));
+            painter.setBrush(s.style == Qt::SolidLine ? QBrush(s.colour) : QBrush(Qt::white));
+            drawMarker(painter, swatch.center(), s.marker, 4 * f.unit);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        painter.setPen(Ink);
+        painter.drawText(QRectF(swatch.right() + f.gap * 0.5, entry.box.top(), entry.box.width() - f.sample, f.line),
+                         Qt::AlignLeft | Qt::AlignVCenter, s.label);
+    }
+}
+
+void ChartView::paintSeries(QPainter &painter, const Frame &f, bool live) const
+{
+    if (!f.drawable())
+        return;
+    const Mapping map(chart_, f.area);
+    const double unit = f.unit;
+    // Clipped to the plot area, a pen's width beyond it, so that a line on
+    // the top edge shows whole.
     painter.save();
-    painter.setClipRect(area.adjusted(-3 * unit, -3 * unit, 3 * unit, 3 * unit));
+    painter.setClipRect(f.area.adjusted(-3 * unit, -3 * unit, 3 * unit, 3 * unit).toAlignedRect());
     for (const ChartSeries &s : chart_.series) {
-        QPen pen(s.colour, s.width * unit, s.style, Qt::FlatCap, Qt::RoundJoin);
+        if (s.live != live)
+            continue;
+        QPen pen(s.colour, s.width * unit, s.style, Qt::FlatCap, Qt::BevelJoin);
         switch (s.kind) {
         case ChartSeries::Kind::Band: {
             QPainterPath path;
@@ -279,55 +390,32 @@ void ChartView::paintEvent(QPaintEvent *)
         }
     }
     painter.restore();
+}
 
-    // The frame of the plot area, then the notes over everything.
-    painter.setPen(QPen(Ink, std::max(1.0, unit)));
-    painter.drawRect(area);
-    // Notes stand in the plot's top right corner, one under the other, each
-    // with a thin line to the point it tells of.
-    double noteTop = area.top() + gap * 0.5;
-    for (const ChartNote &note : chart_.notes) {
-        const QPointF at = map.at(note.at);
-        const double textWidth = std::min(metrics.horizontalAdvance(note.text) + gap, area.width() - gap);
-        const QRectF box(area.right() - gap * 0.5 - textWidth, noteTop, textWidth, line);
-        painter.setPen(QPen(Ink, std::max(1.0, unit * 0.75), Qt::DotLine));
-        painter.drawLine(QPointF(box.left(), box.center().y()), at);
-        painter.setPen(Ink);
-        painter.fillRect(box, QColor(255, 255, 255, 230));
-        painter.drawText(box, Qt::AlignCenter, note.text);
-        noteTop += line + gap * 0.5;
-    }
-
-    // The legend: a sample of each series beside its label.
-    for (const LegendEntry &entry : legend) {
-        const ChartSeries &s = *entry.series;
-        const QRectF swatch(entry.box.left(), entry.box.top() + line * 0.25, sample, line * 0.5);
-        switch (s.kind) {
-        case ChartSeries::Kind::Band: {
-            QColor fill = s.colour;
-            fill.setAlphaF(0.22f);
-            painter.fillRect(swatch, fill);
-            break;
+void ChartView::paintLive(QPainter &painter, const Frame &f) const
+{
+    if (f.drawable()) {
+        paintSeries(painter, f, true);
+        const Mapping map(chart_, f.area);
+        const QFontMetricsF metrics(font());
+        // The frame of the plot area over the data, then the notes in its
+        // top right corner, one under the other, each with a thin line to
+        // the point it tells of.
+        painter.setPen(QPen(Ink, std::max(1.0, f.unit)));
+        painter.drawRect(f.area);
+        double noteTop = f.area.top() + f.gap * 0.5;
+        for (const ChartNote &note : chart_.notes) {
+            const QPointF at = map.at(note.at);
+            const double textWidth = std::min(metrics.horizontalAdvance(note.text) + f.gap, f.area.width() - f.gap);
+            const QRectF box(f.area.right() - f.gap * 0.5 - textWidth, noteTop, textWidth, f.line);
+            painter.setPen(QPen(Ink, std::max(1.0, f.unit * 0.75), Qt::DotLine));
+            painter.drawLine(QPointF(box.left(), box.center().y()), at);
+            painter.setPen(Ink);
+            painter.fillRect(box, QColor(255, 255, 255, 230));
+            painter.drawText(box, Qt::AlignCenter, note.text);
+            noteTop += f.line + f.gap * 0.5;
         }
-        case ChartSeries::Kind::Bars:
-            painter.fillRect(swatch, s.colour);
-            break;
-        case ChartSeries::Kind::Line:
-            painter.setPen(QPen(s.colour, s.width * unit, s.style, Qt::FlatCap));
-            painter.drawLine(QPointF(swatch.left(), swatch.center().y()), QPointF(swatch.right(), swatch.center().y()));
-            break;
-        case ChartSeries::Kind::Points:
-            painter.setPen(QPen(s.colour, s.width * unit));
-            painter.setBrush(s.style == Qt::SolidLine ? QBrush(s.colour) : QBrush(Qt::white));
-            drawMarker(painter, swatch.center(), s.marker, 4 * unit);
-            painter.setBrush(Qt::NoBrush);
-            break;
-        }
-        painter.setPen(Ink);
-        painter.drawText(QRectF(swatch.right() + gap * 0.5, entry.box.top(), entry.box.width() - sample, line),
-                         Qt::AlignLeft | Qt::AlignVCenter, s.label);
     }
-
     if (hasFocus()) {
         painter.setPen(QPen(QColor(0, 90, 170), 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

@@ -2,6 +2,7 @@
 
 #include "results/chartdata.h"
 
+#include <QImage>
 #include <QWidget>
 
 // Draws one chart with QPainter: axes with ticks, bands, bars, lines,
@@ -24,7 +25,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    struct Frame;
+    Frame frame() const;
+    // What changes seldom: the axes, their words, the legend and the
+    // series that are not live.
+    void paintBackdrop(QPainter &painter, const Frame &frame) const;
+    // What changes with every verdict, the notes and the focus.
+    void paintLive(QPainter &painter, const Frame &frame) const;
+    void paintSeries(QPainter &painter, const Frame &frame, bool live) const;
+
     ChartData chart_;
+    QImage backdrop_; // null when it must be drawn again
 };

@@ -33,6 +33,16 @@ ChartSeries horizontal(const QString &label, double y, double xMin, double xMax,
     return s;
 }
 
+// The next of 1, 1.5, 2, 3, 5, 7.5 times a power of ten at or above value.
+double roundedUp(double value)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(value, 1.0))));
+    for (double factor : {1.0, 1.5, 2.0, 3.0, 5.0, 7.5, 10.0})
+        if (factor * power >= value)
+            return factor * power;
+    return 10 * power;
+}
+
 } // namespace
 
 QList<qint64> ResultsCharts::samplePoints(qint64 experiments, int most)
@@ -92,6 +102,7 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
     rate.label = tr("experiments");
     rate.colour = Experiment;
     rate.width = 2.5;
+    rate.live = true;
     for (qint64 x : samplePoints(experiments, MostSamples))
         rate.points << QPointF(double(x), double(results.successesAmongFirst(x)) / double(x));
     chart.series << rate;
@@ -118,11 +129,13 @@ ChartData ResultsCharts::hitsPerExperiment(const ExperimentResults &results)
     seen.label = tr("experiments");
     seen.colour = Experiment;
     seen.barWidth = 0.7;
+    seen.live = true;
     ChartSeries expected;
     expected.kind = ChartSeries::Kind::Line;
     expected.label = tr("expected (binomial, 1 in 10)");
     expected.colour = Expected;
     expected.marker = ChartSeries::Marker::Circle;
+    expected.live = true;
     double highest = 1;
     for (int hits = 0; hits <= n; ++hits) {
         const double count = double(results.hitCounts().at(std::size_t(hits)));
@@ -131,7 +144,8 @@ ChartData ResultsCharts::hitsPerExperiment(const ExperimentResults &results)
         expected.points << QPointF(hits, expectation);
         highest = std::max({highest, count, expectation});
     }
-    chart.yMax = highest * 1.2;
+    // A round top, so that the axis changes seldom as the counts grow.
+    chart.yMax = roundedUp(highest * 1.15);
     chart.series << seen << expected;
     const qint64 failures = results.hitCounts().at(0);
     chart.notes << ChartNote{QPointF(0, double(failures)),
@@ -182,6 +196,7 @@ ChartData ResultsCharts::acrossN(const ExperimentResults &results)
     measured.label = tr("experiments, with 95 % intervals");
     measured.colour = Experiment;
     measured.marker = ChartSeries::Marker::Circle;
+    measured.live = true;
     for (const auto &[n, tally] : results.acrossN()) {
         const stats::Interval interval = stats::wilsonInterval(tally.successes, tally.experiments);
         measured.points << QPointF(n, double(tally.successes) / double(tally.experiments));

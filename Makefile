@@ -59,7 +59,8 @@ sanitize: build
 screenshots: build
 	@bash scripts/install-deps.sh --with-tests --with-tools
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/shootalot_screenshots docs -2x
+	@QT_QPA_PLATFORM=offscreen:configfile=tests/support/offscreen-3840x2160.json QT_SCALE_FACTOR=2 \
+	  $(BUILD)/tools/shootalot_screenshots docs -2x
 	@QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
 	  xvfb-run -a $(BUILD)/tools/shootalot_screenshots docs -dark
 	@bash tools/screens.sh $(BUILD)/src/app/shootalot docs

@@ -61,6 +61,7 @@ int main(int argc, char *argv[])
         freshSeries(QString::fromLatin1(n));
         fastRun(1000);
     }
+    results.resize(1400, 1000); // the chart across N large enough to read on its own
     QWidget *acrossN = results.findChild<QWidget *>(QStringLiteral("acrossN"));
     save(*acrossN, QStringLiteral("results-across-n"));
 

@@ -21,7 +21,7 @@ public:
     const ChartData &chart() const { return chart_; }
 
     QSize sizeHint() const override { return {420, 260}; }
-    QSize minimumSizeHint() const override { return {240, 160}; }
+    QSize minimumSizeHint() const override { return {240, 140}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

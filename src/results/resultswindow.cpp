@@ -31,6 +31,8 @@ namespace {
 constexpr QSize BaseSize(960, 700);
 // Room for the frame the window manager adds.
 constexpr QSize FrameRoom(16, 48);
+// The room between controls at the opening size.
+constexpr int BaseSpacing = 6;
 
 } // namespace
 
@@ -107,6 +109,10 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     charts->setRowStretch(1, 1);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(BaseSpacing);
+    layout->setContentsMargins(2 * BaseSpacing, 2 * BaseSpacing, 2 * BaseSpacing, 2 * BaseSpacing);
+    commands->setSpacing(BaseSpacing);
+    charts->setSpacing(BaseSpacing);
     layout->addWidget(summary_);
     layout->addLayout(commands);
     layout->addLayout(charts, 1);
@@ -128,11 +134,17 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     connect(&results_, &ExperimentResults::seriesStarted, this, &ResultsWindow::refresh);
     connect(&results_, &ExperimentResults::predictionChanged, this, &ResultsWindow::refresh);
 
-    // As large as the design wants, within the screen, frame included.
-    QSize size = BaseSize;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() - FrameRoom);
-    resize(size);
+    // As large as it was designed, within the screen and in its middle,
+    // frame included.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        resize(BaseSize.boundedTo(available.size() - FrameRoom).expandedTo(minimumSizeHint()));
+        QRect frame(QPoint(), size() + FrameRoom);
+        frame.moveCenter(available.center());
+        move(QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
+    } else {
+        resize(BaseSize);
+    }
     refresh();
 }
 
@@ -174,6 +186,13 @@ void ResultsWindow::scaleText()
     QFont scaled = font();
     scaled.setPointSizeF(baseTextSize_ * scale);
     setFont(scaled);
+    // The room between the controls grows with their words.
+    const int spacing = int(std::lround(BaseSpacing * scale));
+    for (QLayout *each : findChildren<QLayout *>()) {
+        each->setSpacing(spacing);
+        if (each == layout())
+            each->setContentsMargins(spacing * 2, spacing * 2, spacing * 2, spacing * 2);
+    }
 }
 
 void ResultsWindow::refresh()

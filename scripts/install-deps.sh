@@ -24,6 +24,7 @@ test_packages=(
   pulseaudio pulseaudio-utils # a private sound server whose null sink the cue test records
   orca at-spi2-core dbus xdotool # Debian's screen reader on the accessibility bus, and keys sent to it
   openbox x11-utils   # a real window manager on Xvfb, and xprop to see it take charge
+  strace              # a working folder that hangs, made by delaying its system calls
 )
 for option in "$@"; do
   case "$option" in

@@ -5,60 +5,157 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
-CueLibrary::CueLibrary(CueFormat format, QObject *parent)
-    : QObject(parent), format_(format)
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+const QString BuiltInFolder = QStringLiteral(":/cues/");
+
+using BuiltInCues = QHash<QString, std::shared_ptr<const Cue>>;
+
+BuiltInCues decodeBuiltIn(const QStringList &names, CueFormat format)
 {
+    BuiltInCues cues;
+    for (const QString &name : names) {
+        QFile resource(BuiltInFolder + name);
+        if (resource.open(QIODevice::ReadOnly))
+            if (auto cue = decodeCue(resource.readAll(), format, resource.fileName()))
+                cues.insert(name, std::move(cue));
+    }
+    return cues;
+}
+
+} // namespace
+
+// The looks at the folder wait in a queue for one thread, made when there is
+// work and gone when there is none: one file in memory at a time, however
+// many cues are asked for.
+struct CueLibrary::Mailbox
+{
+    struct Job
+    {
+        QString name;
+        QString path;
+        bool known = false;
+        std::optional<FileSignature> seen;
+    };
+
+    std::mutex lock;
+    CueLibrary *library = nullptr; // none once the library has gone
+    std::deque<Job> jobs;
+    bool working = false;
+
+    static void post(const std::shared_ptr<Mailbox> &mailbox, Job job,
+                     const std::shared_ptr<const CueFiles> &files, CueFormat format)
+    {
+        const std::lock_guard hold(mailbox->lock);
+        mailbox->jobs.push_back(std::move(job));
+        if (mailbox->working)
+            return;
+        mailbox->working = true;
+        // Never joined: a file system can take any time to answer, and the
+        // program must be able to end meanwhile.
+        std::thread([mailbox, files, format] {
+            for (;;) {
+                Job next;
+                {
+                    const std::lock_guard hold(mailbox->lock);
+                    if (mailbox->jobs.empty() || !mailbox->library) {
+                        mailbox->working = false;
+                        return;
+                    }
+                    next = std::move(mailbox->jobs.front());
+                    mailbox->jobs.pop_front();
+                }
+                mailbox->deliver(next.name, lookUp(*files, next.path, next.known, next.seen, format));
+            }
+        }).detach();
+    }
+
+    void deliver(const QString &name, Looked looked)
+    {
+        const std::lock_guard hold(lock);
+        if (library)
+            QMetaObject::invokeMethod(
+                library, [library = library, name, looked] { library->lookedUp(name, looked); },
+                Qt::QueuedConnection);
+    }
+};
+
+CueLibrary::CueLibrary(CueFormat format, std::shared_ptr<const CueFiles> files, QObject *parent)
+    : QObject(parent), format_(format),
+      files_(files ? std::move(files) : std::make_shared<const CueFiles>()),
+      mailbox_(std::make_shared<Mailbox>()),
+      builtInNames_(QDir(BuiltInFolder).entryList(QDir::Files))
+{
+    mailbox_->library = this;
+    // Decoding takes a few milliseconds and reads no file: the program's own
+    // cues are ready long before the first one is due.
+    auto *watcher = new QFutureWatcher<BuiltInCues>(this);
+    connect(watcher, &QFutureWatcher<BuiltInCues>::finished, this, [this, watcher] {
+        builtIn_ = watcher->result();
+        watcher->deleteLater();
+        decodingBuiltIn_ = false;
+        for (const QString &name : builtInNames_)
+            emit cueReady(name);
+    });
+    watcher->setFuture(QtConcurrent::run(decodeBuiltIn, builtInNames_, format_));
+}
+
+CueLibrary::~CueLibrary()
+{
+    // A look still under way finds nobody to tell.
+    const std::lock_guard hold(mailbox_->lock);
+    mailbox_->library = nullptr;
 }
 
 std::shared_ptr<const Cue> CueLibrary::cue(const QString &name) const
 {
-    return entries_.value(name).cue;
+    if (const auto entry = entries_.constFind(name); entry != entries_.constEnd() && entry->cue)
+        return entry->cue;
+    return builtIn_.value(name);
+}
+
+void CueLibrary::lookAhead(const QString &folder)
+{
+    for (const QString &name : builtInNames_)
+        refresh(name, folder);
 }
 
 void CueLibrary::refresh(const QString &name, const QString &folder)
 {
-    if (name.isEmpty() || loading_.contains(name))
+    if (name.isEmpty() || lookingUp_.contains(name))
         return;
-    loading_.insert(name, true);
+    lookingUp_.insert(name, true);
     const QString path = QDir(folder).filePath(name);
     const auto known = entries_.constFind(name);
     const bool isKnown = known != entries_.constEnd();
-    auto *watcher = new QFutureWatcher<Loaded>(this);
-    connect(watcher, &QFutureWatcher<Loaded>::finished, this, [this, watcher, name] {
-        const Loaded loaded = watcher->result();
-        watcher->deleteLater();
-        loading_.remove(name);
-        if (!loaded.unchanged && loaded.cue) {
-            entries_.insert(name, {loaded.seen, loaded.cue});
-            if (loaded.cue->origin.startsWith(u':'))
-                builtIn_.insert(name, loaded.cue);
-        }
-        emit cueReady(name);
-    });
-    watcher->setFuture(QtConcurrent::run(load, name, path, isKnown,
-                                         isKnown ? known->seen : std::nullopt,
-                                         builtIn_.value(name), format_));
+    Mailbox::post(mailbox_, {name, path, isKnown, isKnown ? known->seen : std::nullopt}, files_, format_);
 }
 
-CueLibrary::Loaded CueLibrary::load(const QString &name, const QString &path, bool known,
-                                    std::optional<FileSignature> seen,
-                                    std::shared_ptr<const Cue> builtIn, CueFormat format)
+CueLibrary::Looked CueLibrary::lookUp(const CueFiles &files, const QString &path, bool known,
+                                      std::optional<FileSignature> seen, CueFormat format)
 {
     // The working folder's file, unless it is the one looked at last time.
-    const std::optional<FileSignature> now = regularFileSignature(path);
+    const std::optional<FileSignature> now = files.signature(path);
     if (known && now == seen)
         return {seen, nullptr, true};
     if (now) {
         FileSignature signature = *now;
-        if (const auto bytes = readRegularFile(path, MaxCueFileBytes, &signature))
+        if (const auto bytes = files.read(path, MaxCueFileBytes, &signature))
             if (auto cue = decodeCue(*bytes, format, path))
                 return {signature, std::move(cue), false};
     }
-    // Nothing usable there: the program's own cue, decoded once.
-    if (!builtIn) {
-        QFile resource(QStringLiteral(":/cues/") + name);
-        if (resource.open(QIODevice::ReadOnly))
-            builtIn = decodeCue(resource.readAll(), format, resource.fileName());
-    }
-    return {now, std::move(builtIn), false};
+    // Nothing usable there: the program's own cue.
+    return {now, nullptr, false};
+}
+
+void CueLibrary::lookedUp(const QString &name, const Looked &looked)
+{
+    lookingUp_.remove(name);
+    if (!looked.unchanged)
+        entries_.insert(name, {looked.seen, looked.cue});
+    emit cueReady(name);
 }

@@ -7,26 +7,55 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+
+// How the cue library reaches the working folder. The program uses the
+// file system itself; a test can put a folder in its place that answers
+// late, or never, as a hung network home folder does.
+class CueFiles
+{
+public:
+    virtual ~CueFiles() = default;
+    virtual std::optional<FileSignature> signature(const QString &path) const
+    {
+        return regularFileSignature(path);
+    }
+    virtual std::optional<QByteArray> read(const QString &path, qint64 maxBytes, FileSignature *signature) const
+    {
+        return readRegularFile(path, maxBytes, signature);
+    }
+};
 
 // Finds and keeps the cues, decoded: a file of the cue's name in the working
 // folder when it is a usable sound file, else the program's own cue of that
-// name. Everything that touches a file or decodes runs on a worker thread;
-// the GUI thread only asks and is told.
+// name. The program's own cues are decoded on a worker thread as soon as the
+// library is made, and never wait on a file. The working folder is looked at
+// on a thread of its own, which nothing ever waits for: a folder that hangs
+// keeps neither a cue nor the end of the program waiting. Until a file has
+// been looked at, its name plays the program's own cue.
 class CueLibrary final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CueLibrary(CueFormat format, QObject *parent = nullptr);
+    explicit CueLibrary(CueFormat format, std::shared_ptr<const CueFiles> files = nullptr,
+                        QObject *parent = nullptr);
+    ~CueLibrary() override;
 
     // Looks again at the cue of that name in folder: decodes it when it is
     // new or its file changed, and says cueReady when done. Returns at once.
     void refresh(const QString &name, const QString &folder);
-    // The cue to play under that name now; null while it is being decoded
-    // for the first time, or when there is none at all.
+    // Looks at every cue the program has, ahead of its first use.
+    void lookAhead(const QString &folder);
+    // The cue to play under that name now: the folder's, once looked at and
+    // usable, else the program's own; null only while the program's own is
+    // still being decoded, or when there is none of that name at all.
     std::shared_ptr<const Cue> cue(const QString &name) const;
-    // Whether a look at that name is still under way.
-    bool isLoading(const QString &name) const { return loading_.contains(name); }
+    // Whether the program's own cue of that name is still being decoded.
+    bool isLoading(const QString &name) const { return decodingBuiltIn_ && builtInNames_.contains(name); }
+    // Whether a look at the folder for that name is under way.
+    bool isLookingUp(const QString &name) const { return lookingUp_.contains(name); }
+    bool isLookingUp() const { return !lookingUp_.isEmpty(); }
 
 signals:
     void cueReady(const QString &name);
@@ -37,20 +66,27 @@ private:
         // The working folder's file as last looked at, usable or not (so an
         // unusable one is not read again until it changes); none: no file.
         std::optional<FileSignature> seen;
-        std::shared_ptr<const Cue> cue; // that file's cue, else the built-in one
+        std::shared_ptr<const Cue> cue; // that file's cue; null: the program's own
     };
-    struct Loaded
+    struct Looked
     {
         std::optional<FileSignature> seen;
-        std::shared_ptr<const Cue> cue; // null: keep what was there
+        std::shared_ptr<const Cue> cue;
         bool unchanged = false;
     };
-    static Loaded load(const QString &name, const QString &path, bool known,
-                       std::optional<FileSignature> seen, std::shared_ptr<const Cue> builtIn,
-                       CueFormat format);
+    // Where a look at the folder sends what it found, for as long as the
+    // library is there to take it.
+    struct Mailbox;
+    static Looked lookUp(const CueFiles &files, const QString &path, bool known,
+                         std::optional<FileSignature> seen, CueFormat format);
+    void lookedUp(const QString &name, const Looked &looked);
 
     CueFormat format_;
+    std::shared_ptr<const CueFiles> files_;
+    std::shared_ptr<Mailbox> mailbox_;
     QHash<QString, Entry> entries_;
     QHash<QString, std::shared_ptr<const Cue>> builtIn_;
-    QHash<QString, bool> loading_;
+    QStringList builtInNames_;
+    bool decodingBuiltIn_ = true;
+    QHash<QString, bool> lookingUp_;
 };

@@ -5,18 +5,22 @@
 #include <QDir>
 #include <QMediaDevices>
 
-CuePlayer::CuePlayer(QObject *parent)
+CuePlayer::CuePlayer(std::shared_ptr<const CueFiles> files, QObject *parent)
     : QObject(parent)
-    , library_(Format)
+    , library_(Format, std::move(files))
     , stream_(Format, Format.rate * FadeMilliseconds / 1000)
 {
     connect(&library_, &CueLibrary::cueReady, this, [this](const QString &name) {
-        if (name == waitingFor_) {
+        if (name != waitingFor_)
+            return;
+        if (auto cue = library_.cue(name)) {
             waitingFor_.clear();
-            if (auto cue = library_.cue(name))
-                start(std::move(cue));
+            start(std::move(cue));
         }
     });
+    // The working folder is looked at before the first cue is due, so that
+    // its files are known by then.
+    library_.lookAhead(QDir::currentPath());
 }
 
 CuePlayer::~CuePlayer()
@@ -37,7 +41,7 @@ void CuePlayer::play(const QString &fileName)
         waitingFor_.clear();
         start(std::move(cue));
     } else if (library_.isLoading(fileName)) {
-        waitingFor_ = fileName; // starts as soon as it is decoded
+        waitingFor_ = fileName; // the program's own: starts as soon as it is decoded
     }
 }
 

@@ -22,7 +22,8 @@ class CuePlayer final : public QObject, public SoundPlayer
     Q_OBJECT
 
 public:
-    explicit CuePlayer(QObject *parent = nullptr);
+    // files: how the working folder is read; the file system when none.
+    explicit CuePlayer(std::shared_ptr<const CueFiles> files = nullptr, QObject *parent = nullptr);
     ~CuePlayer() override;
 
     void open(const QString &fileName) override;
@@ -31,6 +32,9 @@ public:
 
     // Opens the sound output now rather than at the first cue.
     void openOutput() { ensureOutput(); }
+
+    // Whether the working folder is still being looked at for a cue.
+    bool isLookingUp() const { return library_.isLookingUp(); }
 
     // Where the cue started last came from (a file's path, or ":/cues/..."),
     // whether or not an output plays it.

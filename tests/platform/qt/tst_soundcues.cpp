@@ -18,7 +18,9 @@
 
 #include <sndfile.h>
 
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -113,6 +115,37 @@ bool plant(const QString &kind, const QDir &dir, const QString &name)
     }
     return false;
 }
+
+// A working folder that never answers, as a hung network home folder does,
+// until it is let go.
+class StallingFiles final : public CueFiles
+{
+public:
+    std::optional<FileSignature> signature(const QString &path) const override
+    {
+        std::unique_lock hold(lock_);
+        ++waiting_;
+        letGo_.wait(hold, [this] { return released_; });
+        return CueFiles::signature(path);
+    }
+    void release()
+    {
+        const std::lock_guard hold(lock_);
+        released_ = true;
+        letGo_.notify_all();
+    }
+    int waiting() const
+    {
+        const std::lock_guard hold(lock_);
+        return waiting_;
+    }
+
+private:
+    mutable std::mutex lock_;
+    mutable std::condition_variable letGo_;
+    mutable int waiting_ = 0;
+    bool released_ = false;
+};
 
 } // namespace
 
@@ -232,6 +265,9 @@ private slots:
         QTest::newRow("a 200 MB WAV") << "huge" << false;
         QTest::newRow("an encoding the decoder rejects") << "unsupported encoding" << false;
         QTest::newRow("a 10 s, 384 kHz, 8-channel FLAC") << "multichannel flac" << true;
+        // Every cue plays the program's own at once, and the player goes
+        // without waiting for the folder.
+        QTest::newRow("a folder that never answers") << "stalled" << false;
     }
     void filesInTheWorkingFolder()
     {
@@ -240,7 +276,7 @@ private slots:
         QTemporaryDir folder;
         const QDir dir(folder.path());
         for (const QString &name : CueNames)
-            if (!plant(kind, dir, name))
+            if (!plant(kind == u"stalled" ? QStringLiteral("good") : kind, dir, name))
                 QSKIP("cannot make this file here (an unreadable file needs a user other than root)");
         const QString before = QDir::currentPath();
         QDir::setCurrent(folder.path());
@@ -259,8 +295,21 @@ private slots:
         sinceLastTick.start();
         watchdog.start();
 
-        CuePlayer player;
+        // Let go only once the player has gone: were it to wait for the
+        // folder as it goes, the test would never end.
+        const auto stalling = kind == u"stalled" ? std::make_shared<StallingFiles>() : nullptr;
+        const auto letGo = qScopeGuard([stalling] {
+            if (stalling)
+                stalling->release();
+        });
+        CuePlayer player(stalling);
         MciControl control(nullptr, player);
+        // A lesson's first cue comes seconds after the start: the folder has
+        // been looked at by then, unless it never answers.
+        if (stalling)
+            QTRY_VERIFY(stalling->waiting() > 0);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isLookingUp(), 20'000);
         for (const QString &name : CueNames) {
             QElapsedTimer call;
             call.start();

@@ -159,7 +159,7 @@ ChartView::ChartView(QWidget *parent) : QWidget(parent)
 void ChartView::setChart(ChartData chart)
 {
     if (!sameBackdrop(chart, chart_))
-        backdrop_ = QImage();
+        backdrop_ = QPixmap();
     chart_ = std::move(chart);
     if (accessibleName() != chart_.title)
         setAccessibleName(chart_.title);
@@ -171,14 +171,14 @@ void ChartView::setChart(ChartData chart)
 void ChartView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    backdrop_ = QImage();
+    backdrop_ = QPixmap();
 }
 
 void ChartView::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        backdrop_ = QImage();
+        backdrop_ = QPixmap();
 }
 
 ChartView::Frame ChartView::frame() const
@@ -229,7 +229,7 @@ void ChartView::paintEvent(QPaintEvent *)
     const Frame f = frame();
     const qreal ratio = devicePixelRatioF();
     if (backdrop_.isNull() || backdrop_.size() != size() * ratio) {
-        backdrop_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        backdrop_ = QPixmap(size() * ratio);
         backdrop_.setDevicePixelRatio(ratio);
         QPainter backdropPainter(&backdrop_);
         backdropPainter.setRenderHint(QPainter::Antialiasing);
@@ -237,7 +237,7 @@ void ChartView::paintEvent(QPaintEvent *)
         paintBackdrop(backdropPainter, f);
     }
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), backdrop_);
+    painter.drawPixmap(QPointF(0, 0), backdrop_);
     painter.setRenderHint(QPainter::Antialiasing);
     paintLive(painter, f);
 }

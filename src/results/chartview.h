@@ -2,7 +2,7 @@
 
 #include "results/chartdata.h"
 
-#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 // Draws one chart with QPainter: axes with ticks, bands, bars, lines,
@@ -39,5 +39,5 @@ private:
     void paintSeries(QPainter &painter, const Frame &frame, bool live) const;
 
     ChartData chart_;
-    QImage backdrop_; // null when it must be drawn again
+    QPixmap backdrop_; // null when it must be drawn again
 };

@@ -19,7 +19,6 @@ const QColor Naive(213, 94, 0);
 const QColor Prediction(204, 121, 167);
 const QColor Expected(230, 159, 0);
 
-constexpr int MostSamples = 400;
 
 ChartSeries horizontal(const QString &label, double y, double xMin, double xMax, const QColor &colour,
                        Qt::PenStyle style, qreal width = 2)
@@ -45,18 +44,17 @@ double roundedUp(double value)
 
 } // namespace
 
-QList<qint64> ResultsCharts::samplePoints(qint64 experiments, int most)
+QList<qint64> ResultsCharts::samplePoints(qint64 experiments)
 {
     QList<qint64> points;
-    if (experiments <= 0)
-        return points;
-    const double top = std::log(double(experiments));
-    for (int i = 0; i <= most; ++i) {
-        const auto n = qint64(std::llround(std::exp(top * i / most)));
+    for (int step = 0;; ++step) {
+        const auto n = qint64(std::llround(std::pow(10.0, double(step) / SamplesPerDecade)));
+        if (n >= experiments)
+            break;
         if (points.isEmpty() || n > points.back())
-            points << std::min(n, experiments);
+            points << n;
     }
-    if (points.back() != experiments)
+    if (experiments > 0)
         points << experiments;
     return points;
 }
@@ -98,14 +96,21 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
     chart.series << horizontal(tr("theory 1 \u2212 0.9^N"), theory, chart.xMin, chart.xMax, Theory,
                                Qt::SolidLine);
 
+    // The line up to the last grid point is kept with the rest of the
+    // chart; only its last stretch, to the latest experiment, is live.
     ChartSeries rate;
     rate.label = tr("experiments");
     rate.colour = Experiment;
     rate.width = 2.5;
-    rate.live = true;
-    for (qint64 x : samplePoints(experiments, MostSamples))
+    for (qint64 x : samplePoints(experiments))
         rate.points << QPointF(double(x), double(results.successesAmongFirst(x)) / double(x));
-    chart.series << rate;
+    ChartSeries latest = rate;
+    latest.label.clear();
+    latest.live = true;
+    latest.points = rate.points.mid(std::max<qsizetype>(0, rate.points.size() - 2));
+    if (!rate.points.isEmpty())
+        rate.points.removeLast();
+    chart.series << rate << latest;
     return chart;
 }
 

@@ -23,8 +23,11 @@ public:
     // each N tried with its 95 % interval.
     static ChartData acrossN(const ExperimentResults &results);
 
-    // Where the running rate is sampled: at most about `most` experiment
-    // numbers from 1 to `experiments`, evenly on a log scale, always
-    // ending at `experiments`.
-    static QList<qint64> samplePoints(qint64 experiments, int most);
+    // Where the running rate is sampled: the experiment numbers from 1 to
+    // `experiments` on a fixed grid, even on a log scale (SamplesPerDecade
+    // to a tenfold), then `experiments` itself. The grid does not move as
+    // the experiments add up, so all but the last stretch of the line stays
+    // as it was drawn.
+    static QList<qint64> samplePoints(qint64 experiments);
+    static constexpr int SamplesPerDecade = 60;
 };

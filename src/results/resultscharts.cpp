@@ -23,13 +23,8 @@ const QColor Expected(230, 159, 0);
 ChartSeries horizontal(const QString &label, double y, double xMin, double xMax, const QColor &colour,
                        Qt::PenStyle style, qreal width = 2)
 {
-    ChartSeries s;
-    s.label = label;
-    s.colour = colour;
-    s.style = style;
-    s.width = width;
-    s.points = {QPointF(xMin, y), QPointF(xMax, y)};
-    return s;
+    return {.label = label, .colour = colour, .style = style, .width = width,
+            .points = {QPointF(xMin, y), QPointF(xMax, y)}};
 }
 
 // The next of 1, 1.5, 2, 3, 5, 7.5 times a power of ten at or above value.
@@ -77,10 +72,7 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
         return chart;
 
     const double theory = stats::theoryRate(n);
-    ChartSeries band;
-    band.kind = ChartSeries::Kind::Band;
-    band.label = tr("theory \u00b1 2 standard errors");
-    band.colour = Band;
+    ChartSeries band{.kind = ChartSeries::Kind::Band, .label = tr("theory \u00b1 2 standard errors"), .colour = Band};
     for (int i = 0; i <= 120; ++i) {
         const double x = std::pow(chart.xMax, i / 120.0);
         const double spread = 2 * stats::standardError(theory, qint64(std::max(1.0, std::floor(x))));
@@ -98,10 +90,7 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
 
     // The line up to the last grid point is kept with the rest of the
     // chart; only its last stretch, to the latest experiment, is live.
-    ChartSeries rate;
-    rate.label = tr("experiments");
-    rate.colour = Experiment;
-    rate.width = 2.5;
+    ChartSeries rate{.label = tr("experiments"), .colour = Experiment, .width = 2.5};
     for (qint64 x : samplePoints(experiments))
         rate.points << QPointF(double(x), double(results.successesAmongFirst(x)) / double(x));
     ChartSeries latest = rate;
@@ -129,18 +118,10 @@ ChartData ResultsCharts::hitsPerExperiment(const ExperimentResults &results)
     chart.xMin = -0.5;
     chart.xMax = n + 0.5;
 
-    ChartSeries seen;
-    seen.kind = ChartSeries::Kind::Bars;
-    seen.label = tr("experiments");
-    seen.colour = Experiment;
-    seen.barWidth = 0.7;
-    seen.live = true;
-    ChartSeries expected;
-    expected.kind = ChartSeries::Kind::Line;
-    expected.label = tr("expected (binomial, 1 in 10)");
-    expected.colour = Expected;
-    expected.marker = ChartSeries::Marker::Circle;
-    expected.live = true;
+    ChartSeries seen{.kind = ChartSeries::Kind::Bars, .label = tr("experiments"), .colour = Experiment,
+                     .barWidth = 0.7, .live = true};
+    ChartSeries expected{.kind = ChartSeries::Kind::Line, .label = tr("expected (binomial, 1 in 10)"),
+                         .colour = Expected, .marker = ChartSeries::Marker::Circle, .live = true};
     double highest = 1;
     for (int hits = 0; hits <= n; ++hits) {
         const double count = double(results.hitCounts().at(std::size_t(hits)));
@@ -173,35 +154,23 @@ ChartData ResultsCharts::acrossN(const ExperimentResults &results)
     chart.yAsPercent = true;
     chart.description = ResultsReport(results).acrossNInWords();
 
-    ChartSeries naive;
-    naive.label = tr("naive guess N \u00d7 10 %");
-    naive.colour = Naive;
-    naive.style = Qt::DashLine;
-    ChartSeries theory;
-    theory.label = tr("theory 1 \u2212 0.9^N");
-    theory.colour = Theory;
+    ChartSeries naive{.label = tr("naive guess N \u00d7 10 %"), .colour = Naive, .style = Qt::DashLine};
+    ChartSeries theory{.label = tr("theory 1 \u2212 0.9^N"), .colour = Theory};
     for (int n = 5; n <= 50; ++n) {
         naive.points << QPointF(n, stats::naiveRate(n));
         theory.points << QPointF(n, stats::theoryRate(n));
     }
     chart.series << naive << theory;
 
-    ChartSeries predictions;
-    predictions.kind = ChartSeries::Kind::Points;
-    predictions.label = tr("your predictions");
-    predictions.colour = Prediction;
-    predictions.marker = ChartSeries::Marker::Diamond;
+    ChartSeries predictions{.kind = ChartSeries::Kind::Points, .label = tr("your predictions"),
+                            .colour = Prediction, .marker = ChartSeries::Marker::Diamond};
     for (const auto &[n, rate] : results.predictions())
         predictions.points << QPointF(n, rate);
     if (!predictions.points.isEmpty())
         chart.series << predictions;
 
-    ChartSeries measured;
-    measured.kind = ChartSeries::Kind::Points;
-    measured.label = tr("experiments, with 95 % intervals");
-    measured.colour = Experiment;
-    measured.marker = ChartSeries::Marker::Circle;
-    measured.live = true;
+    ChartSeries measured{.kind = ChartSeries::Kind::Points, .label = tr("experiments, with 95 % intervals"),
+                         .colour = Experiment, .marker = ChartSeries::Marker::Circle, .live = true};
     for (const auto &[n, tally] : results.acrossN()) {
         const stats::Interval interval = stats::wilsonInterval(tally.successes, tally.experiments);
         measured.points << QPointF(n, double(tally.successes) / double(tally.experiments));

@@ -130,9 +130,9 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     connect(closeKey, &QAction::triggered, this, &QWidget::close);
     addAction(closeKey);
 
-    connect(&results_, &ExperimentResults::changed, this, &ResultsWindow::refresh);
-    connect(&results_, &ExperimentResults::seriesStarted, this, &ResultsWindow::refresh);
-    connect(&results_, &ExperimentResults::predictionChanged, this, &ResultsWindow::refresh);
+    connect(&results_, &ExperimentResults::changed, this, &ResultsWindow::scheduleRefresh);
+    connect(&results_, &ExperimentResults::seriesStarted, this, &ResultsWindow::scheduleRefresh);
+    connect(&results_, &ExperimentResults::predictionChanged, this, &ResultsWindow::scheduleRefresh);
 
     // As large as it was designed, within the screen and in its middle,
     // frame included.
@@ -193,6 +193,20 @@ void ResultsWindow::scaleText()
         if (each == layout())
             each->setContentsMargins(spacing * 2, spacing * 2, spacing * 2, spacing * 2);
     }
+}
+
+void ResultsWindow::scheduleRefresh()
+{
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refreshPending_ = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void ResultsWindow::refresh()

@@ -42,6 +42,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Brings the window up to date once the present event has been handled:
+    // many changes in a row (a timer that fires faster than the window is
+    // drawn, a test that fires a million shots) cost one refresh.
+    void scheduleRefresh();
     void refresh();
     void showPrediction();
     void save();
@@ -61,4 +65,5 @@ private:
     Announcer *announcer_;
     double baseTextSize_;
     double textScale_ = 1;
+    bool refreshPending_ = false;
 };

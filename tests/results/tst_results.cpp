@@ -441,6 +441,7 @@ void TestResults::predictionInWords()
     program.form1().showResults();
     ResultsWindow &window = *program.form1().resultsWindow();
     window.findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(predictedPercent);
+    ProgramFixture::settle();
     if (experiments > 0)
         fastRun(program, experiments);
 

@@ -17,10 +17,17 @@ trap 'kill "$wm" "$xvfb" 2>/dev/null; wait "$wm" "$xvfb" 2>/dev/null; rm -f "$re
 for _ in $(seq 600); do [ -s "$ready" ] && break; sleep 0.05; done
 [ -s "$ready" ] || { echo "skipped: Xvfb did not start here"; exit 77; }
 export DISPLAY=":$(head -n1 "$ready")"
-openbox >/dev/null 2>&1 &
-wm=$!
 # The window manager is in charge once it names itself on the root window.
-for _ in $(seq 600); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+# One that ends before it is (as on a busy machine now and then) is started
+# again, up to three times.
+in_charge() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in 1 2 3; do
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 600); do in_charge || ! kill -0 "$wm" 2>/dev/null && break; sleep 0.05; done
+  in_charge && break
+  kill -0 "$wm" 2>/dev/null && break # still there, but not in charge: give up
+done
 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' \
   || { echo "skipped: openbox did not take charge of the display"; exit 77; }
 QT_QPA_PLATFORM=xcb "$@"

@@ -3,6 +3,7 @@
 #include "experiment/experimentresults.h"
 #include "experiment/resultsreport.h"
 #include "platform/qt/announcer.h"
+#include "platform/qt/designlayout.h"
 #include "platform/qt/designlook.h"
 #include "results/chartview.h"
 #include "results/resultscharts.h"
@@ -29,8 +30,6 @@ namespace {
 // The size the window opens at where the screen has room, and the size its
 // text is the desktop's own at.
 constexpr QSize BaseSize(960, 700);
-// Room for the frame the window manager adds.
-constexpr QSize FrameRoom(16, 48);
 // The room between controls at the opening size.
 constexpr int BaseSpacing = 6;
 
@@ -138,8 +137,8 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     // frame included.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        resize(BaseSize.boundedTo(available.size() - FrameRoom).expandedTo(minimumSizeHint()));
-        QRect frame(QPoint(), size() + FrameRoom);
+        resize(BaseSize.boundedTo(available.size() - DesignLayout::FrameAllowance).expandedTo(minimumSizeHint()));
+        QRect frame(QPoint(), size() + DesignLayout::FrameAllowance);
         frame.moveCenter(available.center());
         move(QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
     } else {

@@ -5,6 +5,7 @@
 #include "platform/qt/picturebox.h"
 
 #include <QAccessible>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,24 @@
 using ControlOf = QWidget *(*)(Form1Controls &);
 Q_DECLARE_METATYPE(ControlOf)
 #define CONTROL(name) ControlOf([](Form1Controls &c) -> QWidget * { return &c.name; })
+
+// Adds up the regions a widget is asked to paint.
+class PaintRecorder : public QObject
+{
+public:
+    PaintRecorder(QWidget &widget, QRegion &painted) : painted_(painted) { widget.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion &painted_;
+};
 
 class TestMainWindowLayout : public QObject
 {
@@ -218,6 +237,54 @@ private slots:
         plot.PSet(float(point.x()), float(point.y()));
         QCOMPARE(plot.canvas().pixel(pixel), qRgb(0, 0, 0));
         QVERIFY(before != qRgb(0, 0, 0));
+    }
+
+    // What a shot repaints on screen: the pixels its mark changed, all of
+    // them, and little else; the whole plot when a new experiment clears it.
+    void shotRepaints_data()
+    {
+        QTest::addColumn<int>("shotsBefore");
+        QTest::addColumn<bool>("wholePlot");
+        QTest::newRow("the first shot: its mark") << 0 << false;
+        QTest::newRow("a later shot") << 1 << false;
+        QTest::newRow("a shot beside an earlier one") << 3 << false;
+        QTest::newRow("the first of the next experiment: the cleared plot") << 20 << true;
+    }
+    void shotRepaints()
+    {
+        QFETCH(int, shotsBefore);
+        QFETCH(bool, wholePlot);
+        ProgramFixture program;
+        program.start();
+        PictureBox &plot = program.ui().Picture1;
+        QVERIFY(QTest::qWaitForWindowExposed(plot.window()));
+        for (int i = 0; i < shotsBefore; ++i) {
+            program.scripted.pushShot(150, 0.1f * float(i));
+            program.click(program.ui().Command1);
+        }
+        ProgramFixture::settle();
+        const QImage before = plot.canvas();
+        QRegion repainted;
+        PaintRecorder recorder(plot, repainted);
+        program.scripted.pushShot(120, 0.35f);
+        program.click(program.ui().Command1);
+        ProgramFixture::settle();
+
+        QRegion changed;
+        const QImage after = plot.canvas();
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y))
+                    changed += QRect(x, y, 1, 1);
+        QVERIFY(!changed.isEmpty());
+        changed.translate(plot.contentsRect().topLeft());
+        QVERIFY2((changed - repainted).isEmpty(), "a changed pixel was left unpainted");
+        const QRect area = repainted.boundingRect();
+        if (wholePlot)
+            QVERIFY(area.contains(plot.contentsRect()));
+        else
+            QVERIFY2(area.width() * area.height() * 50 < plot.width() * plot.height(),
+                     qPrintable(QStringLiteral("repainted %1x%2").arg(area.width()).arg(area.height())));
     }
 
     // What is on screen is what was drawn, also after the window was covered.

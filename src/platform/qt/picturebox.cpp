@@ -153,6 +153,15 @@ void PictureBox::scheduleRepaint()
     }
 }
 
+void PictureBox::scheduleRepaint(const QRect &area)
+{
+    // A mark repaints its own few pixels only: an automatic run draws ten a
+    // second, and the whole box to the screen each time cost more than all
+    // the rest of a shot.
+    if (!repaintPending_)
+        update(area.translated(contentsRect().topLeft()));
+}
+
 void PictureBox::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
@@ -164,11 +173,10 @@ void PictureBox::Circle(float x, float y, float radius, const QColor &colour)
 {
     const CircleMark mark{x, y, radius, colour};
     drawn_.push_back(mark);
-    drawCircle(mark);
-    scheduleRepaint();
+    scheduleRepaint(drawCircle(mark));
 }
 
-void PictureBox::drawCircle(const CircleMark &mark)
+QRect PictureBox::drawCircle(const CircleMark &mark)
 {
     QPainter painter(&canvas_);
     QPen pen(mark.colour);
@@ -176,7 +184,11 @@ void PictureBox::drawCircle(const CircleMark &mark)
         pen.setWidthF(zoom_);
     painter.setPen(pen);
     const double r = double(mark.radius) * pixelsPerUnitX_; // radius in horizontal units
-    painter.drawEllipse(toPixels(mark.x, mark.y), r, r);
+    const QPointF centre = toPixels(mark.x, mark.y);
+    painter.drawEllipse(centre, r, r);
+    // The pen's width and antialiasing reach a little beyond the outline.
+    const double reach = r + pen.widthF() + 2;
+    return QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach).toAlignedRect();
 }
 
 void PictureBox::Print(const QString &text)

@@ -81,9 +81,11 @@ private:
     void redraw();
     QPointF toPixels(float x, float y) const;
     void plotPoints(const std::vector<QPointF> &points, QRgb colour);
-    void drawCircle(const CircleMark &mark);
+    // Draws the mark and returns the part of the area it touched.
+    QRect drawCircle(const CircleMark &mark);
     void printLine(const QString &text);
     void scheduleRepaint();
+    void scheduleRepaint(const QRect &area);
 
     QImage canvas_;
     QSize canvasSize_;
@@ -97,7 +99,7 @@ private:
     std::shared_ptr<const std::vector<QPointF>> lastBatch_;
     int printY_ = 0; // in pixels from the top of the area
     QRgb foreColour_ = qRgb(0, 0, 0);
-    bool repaintPending_ = false;
+    bool repaintPending_ = false; // of the whole box
     QStringList printedLines_;
     bool printsText_;
 };

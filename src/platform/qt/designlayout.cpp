@@ -87,6 +87,9 @@ void DesignLayout::apply(QWidget &window, double zoom, QPoint origin) const
         case ControlKind::Label: {
             auto *label = static_cast<FormLabel *>(widget);
             label->setFrameWidth(c->framed ? design::strokeWidth(1, zoom) : 0);
+            // Fixed in size, a label whose caption changes asks nobody to lay
+            // the window out again: the counters change at every shot.
+            label->setFixedSize(geometry.size());
             label->setGeometry(geometry);
             if (c->font)
                 label->setDesignFont(zoomedFont(*c->font, zoom));

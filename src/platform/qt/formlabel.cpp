@@ -43,6 +43,11 @@ void FormLabel::paintEvent(QPaintEvent *event)
 
 void FormLabel::setCaption(const QString &caption)
 {
+    // The tally sets its captions at every shot, most often to what they
+    // already say; fitting a caption that did not fit can take a dozen
+    // measurements.
+    if (caption == text())
+        return;
     setText(caption);
     fitCaption();
     nameForScreenReaders();

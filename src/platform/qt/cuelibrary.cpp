@@ -5,6 +5,8 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -30,8 +32,9 @@ BuiltInCues decodeBuiltIn(const QStringList &names, CueFormat format)
 } // namespace
 
 // The looks at the folder wait in a queue for one thread, made when there is
-// work and gone when there is none: one file in memory at a time, however
-// many cues are asked for.
+// work and gone once there has been none for a while: one file in memory at
+// a time, however many cues are asked for, and no thread made and ended for
+// each verdict of an automatic run.
 struct CueLibrary::Mailbox
 {
     struct Job
@@ -42,7 +45,10 @@ struct CueLibrary::Mailbox
         std::optional<FileSignature> seen;
     };
 
+    static constexpr std::chrono::seconds Linger{5};
+
     std::mutex lock;
+    std::condition_variable posted;
     CueLibrary *library = nullptr; // none once the library has gone
     std::deque<Job> jobs;
     bool working = false;
@@ -50,10 +56,13 @@ struct CueLibrary::Mailbox
     static void post(const std::shared_ptr<Mailbox> &mailbox, Job job,
                      const std::shared_ptr<const CueFiles> &files, CueFormat format)
     {
-        const std::lock_guard hold(mailbox->lock);
+        std::unique_lock hold(mailbox->lock);
         mailbox->jobs.push_back(std::move(job));
-        if (mailbox->working)
+        if (mailbox->working) {
+            hold.unlock();
+            mailbox->posted.notify_one();
             return;
+        }
         mailbox->working = true;
         // Never joined: a file system can take any time to answer, and the
         // program must be able to end meanwhile.
@@ -61,7 +70,10 @@ struct CueLibrary::Mailbox
             for (;;) {
                 Job next;
                 {
-                    const std::lock_guard hold(mailbox->lock);
+                    std::unique_lock hold(mailbox->lock);
+                    mailbox->posted.wait_for(hold, Linger, [&mailbox] {
+                        return !mailbox->jobs.empty() || !mailbox->library;
+                    });
                     if (mailbox->jobs.empty() || !mailbox->library) {
                         mailbox->working = false;
                         return;
@@ -106,9 +118,12 @@ CueLibrary::CueLibrary(CueFormat format, std::shared_ptr<const CueFiles> files, 
 
 CueLibrary::~CueLibrary()
 {
-    // A look still under way finds nobody to tell.
-    const std::lock_guard hold(mailbox_->lock);
-    mailbox_->library = nullptr;
+    // A look still under way finds nobody to tell, and a waiting thread ends.
+    {
+        const std::lock_guard hold(mailbox_->lock);
+        mailbox_->library = nullptr;
+    }
+    mailbox_->posted.notify_all();
 }
 
 std::shared_ptr<const Cue> CueLibrary::cue(const QString &name) const

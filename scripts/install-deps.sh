@@ -10,7 +10,7 @@ packages=(
   cmake                # the build, and CTest
   pkg-config           # how CMake finds libsndfile
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
-  qt6-multimedia-dev   # Qt Multimedia, whose audio sink plays the sound cues
+  libpulse-dev         # the PulseAudio client library, which sends the sound cues to the sound server
   libsndfile1-dev      # libsndfile, which decodes them (any WAV flavour, and reports damage)
   libgl-dev            # Qt's CMake package asks for the OpenGL headers
   fonts-morisawa-bizud-gothic # BIZ UDPGothic, the stand-in for the windows' Japanese Gothic face (with a real bold)
@@ -30,7 +30,7 @@ for option in "$@"; do
   case "$option" in
     --with-tests)   packages+=("${test_packages[@]}") ;;
     --with-tools)   packages+=(imagemagick) ;;                            # screenshots
-    --with-bench)   packages+=(libbenchmark-dev) ;;                       # make bench
+    --with-bench)   packages+=(libbenchmark-dev qt6-multimedia-dev) ;;    # make bench, whose cue timing records with Qt Multimedia
     --with-package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;; # make package, and its checks
     *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
   esac

@@ -3,7 +3,9 @@
 // null sink:
 //   cueplayback play              plays the scripted sequence: the failure
 //                                 chime (a verdict), cut 200 ms in by Exit's
-//                                 cue, which plays whole, then Init's cue whole
+//                                 cue, which plays whole while the window's
+//                                 thread is kept busy for 200 ms in its
+//                                 middle, then Init's cue whole
 //   cueplayback check RECORDING   checks the recording (16-bit mono, 48 kHz)
 // The cues are told apart by tones only each of them has.
 #include "listening.h"
@@ -14,6 +16,7 @@
 #include "platform/runtime/playcue.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -174,7 +177,14 @@ int play()
     PlayCue(control, QLatin1String(Failure.cue), CueKind::Short);
     runEventLoopFor(200);
     PlayCue(control, QLatin1String(ExitCue.cue), CueKind::Full);
-    runEventLoopFor(1600);
+    runEventLoopFor(400);
+    // The window's thread busy for 200 ms, as a large run or a slow repaint
+    // keeps it: the cue must go on without a gap.
+    QElapsedTimer busy;
+    busy.start();
+    while (busy.elapsed() < 200) {
+    }
+    runEventLoopFor(1000);
     PlayCue(control, QLatin1String(InitCue.cue), CueKind::Full);
     runEventLoopFor(1500);
     return 0;

@@ -95,13 +95,16 @@ int main(int argc, char *argv[])
 
     std::vector<double> delays;
     int lost = 0;
-    for (const Verdict &v : verdicts) {
+    for (std::size_t k = 0; k < verdicts.size(); ++k) {
+        const Verdict &v = verdicts[k];
+        // Looked for up to the next verdict, never in the next cue.
+        const double until = k + 1 < verdicts.size() ? verdicts[k + 1].ms - 30 : v.ms + 500;
         const std::vector<float> cue = decodedMono(v.origin, Rate);
         const qsizetype span = Rate * 3 / 100; // its first 30 ms
         const auto at = [&](double ms) { return qsizetype((ms - offsetMs) * Rate / 1000); };
         double best = 0;
         qsizetype bestAt = -1;
-        for (qsizetype p = std::max<qsizetype>(0, at(v.ms - 30)); p < at(v.ms + 500) && p + span < qsizetype(recording.size()); ++p) {
+        for (qsizetype p = std::max<qsizetype>(0, at(v.ms - 30)); p < at(until) && p + span < qsizetype(recording.size()); ++p) {
             double dot = 0, energy = 0, cueEnergy = 0;
             for (qsizetype i = 0; i < span; i += 2) {
                 dot += recording[std::size_t(p + i)] * cue[std::size_t(i)];

@@ -37,9 +37,10 @@ void forget(pa_operation *operation)
 
 } // namespace
 
-CueOutput::CueOutput(CueFormat format, qsizetype fadeFrames)
-    : format_(format), stream_(format, fadeFrames)
+CueOutput::CueOutput(CueFormat format, qsizetype fadeFrames) : format_(format)
 {
+    for (auto &voice : voices_)
+        voice = std::make_unique<Voice>(*this, format, fadeFrames);
 }
 
 CueOutput::~CueOutput()
@@ -48,11 +49,12 @@ CueOutput::~CueOutput()
         return;
     // The thread only ever waits on its sockets: it ends at once.
     pa_threaded_mainloop_stop(loop_);
-    if (playback_) {
-        pa_stream_set_write_callback(playback_, nullptr, nullptr);
-        pa_stream_disconnect(playback_);
-        pa_stream_unref(playback_);
-    }
+    for (const auto &voice : voices_)
+        if (voice->playback) {
+            pa_stream_set_write_callback(voice->playback, nullptr, nullptr);
+            pa_stream_disconnect(voice->playback);
+            pa_stream_unref(voice->playback);
+        }
     if (context_) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_disconnect(context_);
@@ -87,93 +89,107 @@ void CueOutput::contextChanged(pa_context *context, void *self)
 {
     // On the server library's thread. A server that fails or goes away
     // leaves the program silent, as one that was never there.
-    if (pa_context_get_state(context) == PA_CONTEXT_READY)
-        static_cast<CueOutput *>(self)->openStream();
+    if (pa_context_get_state(context) == PA_CONTEXT_READY) {
+        auto *output = static_cast<CueOutput *>(self);
+        for (const auto &voice : output->voices_)
+            output->openStream(*voice);
+    }
 }
 
-void CueOutput::openStream()
+void CueOutput::openStream(Voice &voice)
 {
     const pa_sample_spec spec{PA_SAMPLE_S16NE, uint32_t(format_.rate), uint8_t(format_.channels)};
     if (!pa_sample_spec_valid(&spec))
         return;
-    playback_ = pa_stream_new(context_, "Cues", &spec, nullptr);
-    if (!playback_)
+    voice.playback = pa_stream_new(context_, "Cues", &spec, nullptr);
+    if (!voice.playback)
         return;
-    pa_stream_set_write_callback(playback_, &CueOutput::streamWants, this);
+    pa_stream_set_write_callback(voice.playback, &CueOutput::streamWants, &voice);
     pa_buffer_attr buffer{};
     buffer.maxlength = uint32_t(-1);
     buffer.tlength = uint32_t(bytesFor(BufferMilliseconds));
     buffer.prebuf = uint32_t(-1);
     buffer.minreq = uint32_t(bytesFor(RequestMilliseconds));
     buffer.fragsize = uint32_t(-1);
-    // The whole latency is the buffer's, the server's own part included. The
+    // The whole latency is the buffer's, the server's own part included. A
     // stream starts at rest unless a cue is already waiting for it.
-    resting_ = !stream_.isPlaying();
-    const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | (resting_ ? PA_STREAM_START_CORKED : 0));
-    if (pa_stream_connect_playback(playback_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
-        pa_stream_unref(playback_);
-        playback_ = nullptr;
+    voice.resting = !voice.stream.isPlaying();
+    const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | (voice.resting ? PA_STREAM_START_CORKED : 0));
+    if (pa_stream_connect_playback(voice.playback, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+        pa_stream_unref(voice.playback);
+        voice.playback = nullptr;
     }
 }
 
 void CueOutput::start(std::shared_ptr<const Cue> cue)
 {
     const LoopLock hold(loop_);
-    const bool quiet = !stream_.isPlaying();
-    stream_.start(std::move(cue));
-    quietBytes_ = 0;
+    // The other voice, unless it still plays and the latest one is quiet.
+    std::size_t next = 1 - latest_;
+    if (voices_[next]->stream.isPlaying() && !voices_[latest_]->stream.isPlaying())
+        next = latest_;
+    latest_ = next;
+    for (const auto &voice : voices_)
+        voice->stream.stop();
+    Voice &voice = *voices_[next];
+    const bool quiet = !voice.stream.isPlaying();
+    voice.stream.start(std::move(cue));
+    voice.quietBytes = 0;
     if (quiet)
-        wake();
+        wake(voice);
 }
 
 void CueOutput::stop()
 {
     const LoopLock hold(loop_);
-    stream_.stop();
+    for (const auto &voice : voices_)
+        voice->stream.stop();
 }
 
-void CueOutput::wake()
+void CueOutput::wake(Voice &voice)
 {
-    // Only silence is queued: it is dropped, and the server asks for the cue
-    // at once instead of playing that silence first.
-    if (!playback_ || pa_stream_get_state(playback_) != PA_STREAM_READY)
+    // Only silence is queued: the cue is written over it from where the
+    // server reads next, so that it waits for none of it.
+    if (!voice.playback || pa_stream_get_state(voice.playback) != PA_STREAM_READY)
         return;
-    forget(pa_stream_flush(playback_, nullptr, nullptr));
-    if (resting_) {
-        resting_ = false;
-        forget(pa_stream_cork(playback_, 0, nullptr, nullptr));
+    write(voice, bytesFor(BufferMilliseconds), PA_SEEK_RELATIVE_ON_READ);
+    if (voice.resting) {
+        voice.resting = false;
+        forget(pa_stream_cork(voice.playback, 0, nullptr, nullptr));
     }
 }
 
-void CueOutput::streamWants(pa_stream *, size_t bytes, void *self)
+void CueOutput::streamWants(pa_stream *, size_t bytes, void *voice)
 {
-    static_cast<CueOutput *>(self)->write(qsizetype(bytes));
+    auto &v = *static_cast<Voice *>(voice);
+    v.output.write(v, qsizetype(bytes), PA_SEEK_RELATIVE);
 }
 
-void CueOutput::write(qsizetype bytes)
+void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek)
 {
     const qsizetype frameBytes = qsizetype(format_.channels) * qsizetype(sizeof(qint16));
     while (bytes >= frameBytes) {
         void *data = nullptr;
         size_t size = size_t(bytes);
-        if (pa_stream_begin_write(playback_, &data, &size) < 0 || !data)
+        if (pa_stream_begin_write(voice.playback, &data, &size) < 0 || !data)
             return;
         size -= size % size_t(frameBytes);
         if (size == 0) {
-            pa_stream_cancel_write(playback_);
+            pa_stream_cancel_write(voice.playback);
             return;
         }
-        stream_.read(static_cast<char *>(data), qint64(size));
-        if (pa_stream_write(playback_, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+        voice.stream.read(static_cast<char *>(data), qint64(size));
+        if (pa_stream_write(voice.playback, data, size, nullptr, 0, seek) < 0)
             return;
+        seek = PA_SEEK_RELATIVE; // the rest follows on
         bytes -= qsizetype(size);
-        quietBytes_ = stream_.isPlaying() ? 0 : quietBytes_ + qint64(size);
+        voice.quietBytes = voice.stream.isPlaying() ? 0 : voice.quietBytes + qint64(size);
     }
-    // A while after the last cue has ended the stream rests, so that a
-    // program at rest is never woken by its sound; the next cue wakes it.
-    if (!resting_ && quietBytes_ >= bytesFor(RestAfterMilliseconds)) {
-        resting_ = true;
-        forget(pa_stream_cork(playback_, 1, nullptr, nullptr));
+    // Once its last cue has been heard out, a stream rests, so that a program
+    // at rest is never woken by its sound; the next cue wakes it.
+    if (!voice.resting && voice.quietBytes >= bytesFor(RestAfterMilliseconds)) {
+        voice.resting = true;
+        forget(pa_stream_cork(voice.playback, 1, nullptr, nullptr));
     }
 }
 

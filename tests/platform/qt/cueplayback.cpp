@@ -144,9 +144,10 @@ int check(const QString &path)
             return fail(QStringLiteral("a dropout inside %1").arg(QLatin1String(name)));
     }
 
-    // Nothing of the cut chime once Exit's cue has begun (its fade is 8 ms;
-    // a window reaches 60 ms ahead): at 440 Hz, no more than Exit's own cue
-    // has there.
+    // Nothing of the cut chime soon after Exit's cue has begun (it plays out
+    // what its stream still has queued, at most 30 ms, and fades in 8 ms; the
+    // windows looked at begin 60 ms in): at 440 Hz, no more than Exit's own
+    // cue has there.
     double chime = 0, worst = 0;
     for (qsizetype i = failure; i + ToneWindow < exitStart; i += Window)
         chime = std::max(chime, power(rec, i, Failure.hz));

@@ -1,7 +1,14 @@
 #include "platform/qt/designlook.h"
 
-#include <QApplication>
 #include "platform/qt/designstyle.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <memory>
 
 
 namespace design {
@@ -54,6 +61,85 @@ QIcon iconSet(const QString &base)
     return icon;
 }
 
+namespace {
+
+// The sizes a window's frame and the task bar show; the larger ones are for
+// task switchers and docks.
+constexpr int FrameIconLargest = 64;
+
+// The program's icon, every size of it, of which only the frame's sizes are
+// offered until the first window is on the screen: made and sent to an X
+// display with that window, the two large sizes held its first question
+// back by about 15 ms.
+class ProgramIconEngine final : public QIconEngine
+{
+public:
+    ProgramIconEngine(QIcon whole, std::shared_ptr<const bool> wholeOffered)
+        : whole_(std::move(whole)), wholeOffered_(std::move(wholeOffered)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        whole_.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return whole_.actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return whole_.pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return whole_.pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        QList<QSize> sizes = whole_.availableSizes(mode, state);
+        if (!*wholeOffered_)
+            sizes.removeIf([](QSize s) { return s.width() > FrameIconLargest; });
+        return sizes;
+    }
+    QString key() const override { return QStringLiteral("ProgramIconEngine"); }
+    QIconEngine *clone() const override { return new ProgramIconEngine(whole_, wholeOffered_); }
+
+private:
+    QIcon whole_;
+    std::shared_ptr<const bool> wholeOffered_;
+};
+
+// Once the first window is on the screen, offers every size of the icon and
+// gives it again to the windows there.
+class WholeIconOnceShown final : public QObject
+{
+public:
+    WholeIconOnceShown(std::shared_ptr<bool> wholeOffered, QObject *parent)
+        : QObject(parent), wholeOffered_(std::move(wholeOffered)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()
+            && static_cast<QWindow *>(watched)->isExposed()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                *wholeOffered_ = true;
+                QApplication::setWindowIcon(QApplication::windowIcon());
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    if (window->isVisible())
+                        window->setWindowIcon(window->windowIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::shared_ptr<bool> wholeOffered_;
+};
+
+} // namespace
+
 QIcon programIcon()
 {
     // Only applyDesignLook() gives the application an icon, and it is this
@@ -87,7 +173,10 @@ void applyDesignLook()
     // A desktop theme (GNOME's, for one) gives some kinds of widget palettes
     // of their own, which would win over the style's.
     giveKindsTheirPalette(lightPalette());
-    QApplication::setWindowIcon(programIcon());
+    // The frame's sizes of the icon now, every size once a window is up.
+    auto wholeOffered = std::make_shared<bool>(false);
+    QApplication::setWindowIcon(QIcon(new ProgramIconEngine(programIcon(), wholeOffered)));
+    qApp->installEventFilter(new WholeIconOnceShown(wholeOffered, qApp));
 }
 
 } // namespace design

@@ -17,7 +17,7 @@ const QString BuiltInFolder = QStringLiteral(":/cues/");
 
 using BuiltInCues = QHash<QString, std::shared_ptr<const Cue>>;
 
-BuiltInCues decodeBuiltIn(const QStringList &names, CueFormat format)
+BuiltInCues decodeBuiltInCues(const QStringList &names, CueFormat format)
 {
     BuiltInCues cues;
     for (const QString &name : names) {
@@ -103,6 +103,13 @@ CueLibrary::CueLibrary(CueFormat format, std::shared_ptr<const CueFiles> files, 
       builtInNames_(QDir(BuiltInFolder).entryList(QDir::Files))
 {
     mailbox_->library = this;
+}
+
+void CueLibrary::decodeBuiltIn()
+{
+    if (decodeStarted_)
+        return;
+    decodeStarted_ = true;
     // Decoding takes a few milliseconds and reads no file: the program's own
     // cues are ready long before the first one is due.
     auto *watcher = new QFutureWatcher<BuiltInCues>(this);
@@ -113,7 +120,7 @@ CueLibrary::CueLibrary(CueFormat format, std::shared_ptr<const CueFiles> files, 
         for (const QString &name : builtInNames_)
             emit cueReady(name);
     });
-    watcher->setFuture(QtConcurrent::run(decodeBuiltIn, builtInNames_, format_));
+    watcher->setFuture(QtConcurrent::run(decodeBuiltInCues, builtInNames_, format_));
 }
 
 CueLibrary::~CueLibrary()

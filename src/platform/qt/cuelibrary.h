@@ -28,8 +28,8 @@ public:
 
 // Finds and keeps the cues, decoded: a file of the cue's name in the working
 // folder when it is a usable sound file, else the program's own cue of that
-// name. The program's own cues are decoded on a worker thread as soon as the
-// library is made, and never wait on a file. The working folder is looked at
+// name. The program's own cues are decoded on a worker thread once asked
+// for, and never wait on a file. The working folder is looked at
 // on a thread of its own, which nothing ever waits for: a folder that hangs
 // keeps neither a cue nor the end of the program waiting. Until a file has
 // been looked at, its name plays the program's own cue.
@@ -42,6 +42,8 @@ public:
                         QObject *parent = nullptr);
     ~CueLibrary() override;
 
+    // Decodes the program's own cues, once; says cueReady for each when done.
+    void decodeBuiltIn();
     // Looks again at the cue of that name in folder: decodes it when it is
     // new or its file changed, and says cueReady when done. Returns at once.
     void refresh(const QString &name, const QString &folder);
@@ -87,6 +89,7 @@ private:
     QHash<QString, Entry> entries_;
     QHash<QString, std::shared_ptr<const Cue>> builtIn_;
     QStringList builtInNames_;
-    bool decodingBuiltIn_ = true;
+    bool decodingBuiltIn_ = true; // until decoded
+    bool decodeStarted_ = false;
     QHash<QString, bool> lookingUp_;
 };

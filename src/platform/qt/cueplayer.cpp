@@ -1,5 +1,7 @@
 #include "platform/qt/cueplayer.h"
 
+#include "platform/qt/firstwindow.h"
+
 #include <QDir>
 
 CuePlayer::CuePlayer(std::shared_ptr<const CueFiles> files, QObject *parent)
@@ -15,9 +17,14 @@ CuePlayer::CuePlayer(std::shared_ptr<const CueFiles> files, QObject *parent)
             start(std::move(cue));
         }
     });
-    // The working folder is looked at before the first cue is due, so that
-    // its files are known by then.
-    library_.lookAhead(QDir::currentPath());
+    // The cues are decoded, and the working folder looked at, as soon as the
+    // first window is up: long before the first cue is due, and without
+    // holding back the first question.
+    whenFirstWindowShown(this, std::chrono::seconds(1), [this] {
+        preparing_ = false;
+        library_.decodeBuiltIn();
+        library_.lookAhead(QDir::currentPath());
+    });
 }
 
 CuePlayer::~CuePlayer() = default;

@@ -28,8 +28,9 @@ public:
     // Opens the sound output now rather than at the first cue.
     void openOutput() { output_.open(); }
 
-    // Whether the working folder is still being looked at for a cue.
-    bool isLookingUp() const { return library_.isLookingUp(); }
+    // Whether the working folder is still to be looked at, or being looked
+    // at, for a cue.
+    bool isLookingUp() const { return preparing_ || library_.isLookingUp(); }
 
     // Where the cue started last came from (a file's path, or ":/cues/..."),
     // whether or not an output plays it.
@@ -46,6 +47,7 @@ private:
 
     CueLibrary library_;
     CueOutput output_;
+    bool preparing_ = true; // until the cues are first decoded and looked for
     QString waitingFor_; // a cue asked to play while it was first being decoded
     QString lastStarted_;
 };

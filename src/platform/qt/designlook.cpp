@@ -1,12 +1,11 @@
 #include "platform/qt/designlook.h"
 
 #include "platform/qt/designstyle.h"
+#include "platform/qt/firstwindow.h"
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <memory>
 
@@ -108,36 +107,6 @@ private:
     std::shared_ptr<const bool> wholeOffered_;
 };
 
-// Once the first window is on the screen, offers every size of the icon and
-// gives it again to the windows there.
-class WholeIconOnceShown final : public QObject
-{
-public:
-    WholeIconOnceShown(std::shared_ptr<bool> wholeOffered, QObject *parent)
-        : QObject(parent), wholeOffered_(std::move(wholeOffered)) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && watched->isWindowType()
-            && static_cast<QWindow *>(watched)->isExposed()) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                *wholeOffered_ = true;
-                QApplication::setWindowIcon(QApplication::windowIcon());
-                for (QWidget *window : QApplication::topLevelWidgets())
-                    if (window->isVisible())
-                        window->setWindowIcon(window->windowIcon());
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    std::shared_ptr<bool> wholeOffered_;
-};
-
 } // namespace
 
 QIcon programIcon()
@@ -176,7 +145,14 @@ void applyDesignLook()
     // The frame's sizes of the icon now, every size once a window is up.
     auto wholeOffered = std::make_shared<bool>(false);
     QApplication::setWindowIcon(QIcon(new ProgramIconEngine(programIcon(), wholeOffered)));
-    qApp->installEventFilter(new WholeIconOnceShown(wholeOffered, qApp));
+    whenFirstWindowShown(qApp, std::chrono::seconds(1), [wholeOffered] {
+        *wholeOffered = true;
+        // Given again, so that the windows there send every size too.
+        QApplication::setWindowIcon(QApplication::windowIcon());
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                window->setWindowIcon(window->windowIcon());
+    });
 }
 
 } // namespace design

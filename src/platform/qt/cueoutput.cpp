@@ -129,9 +129,14 @@ void CueOutput::start(std::shared_ptr<const Cue> cue)
     if (voices_[next]->stream.isPlaying() && !voices_[latest_]->stream.isPlaying())
         next = latest_;
     latest_ = next;
-    for (const auto &voice : voices_)
-        voice->stream.stop();
     Voice &voice = *voices_[next];
+    for (const auto &other : voices_)
+        if (other.get() != &voice)
+            cut(*other);
+    // Both still play only when cues come within a moment: this one then
+    // follows the fade of the cue before it on the same stream.
+    voice.stream.stop();
+    voice.cutting = false;
     const bool quiet = !voice.stream.isPlaying();
     voice.stream.start(std::move(cue));
     voice.quietBytes = 0;
@@ -139,11 +144,52 @@ void CueOutput::start(std::shared_ptr<const Cue> cue)
         wake(voice);
 }
 
+void CueOutput::cut(Voice &voice)
+{
+    if (!voice.stream.isPlaying() || voice.cutting)
+        return;
+    // Most of a buffer of the cut cue is still queued: it fades from just
+    // beyond where the server reads, once the server has said where that is.
+    if (voice.playback && !voice.resting && pa_stream_get_state(voice.playback) == PA_STREAM_READY) {
+        if (pa_operation *asked = pa_stream_update_timing_info(voice.playback, &CueOutput::positionKnown, &voice)) {
+            pa_operation_unref(asked);
+            voice.cutting = true;
+            return;
+        }
+    }
+    voice.stream.stop();
+}
+
+void CueOutput::positionKnown(pa_stream *, int success, void *voice)
+{
+    auto &v = *static_cast<Voice *>(voice);
+    if (v.cutting) {
+        v.cutting = false;
+        v.output.fadeFromReadPosition(v, success != 0);
+    }
+}
+
+void CueOutput::fadeFromReadPosition(Voice &voice, bool known)
+{
+    const pa_timing_info *timing = known ? pa_stream_get_timing_info(voice.playback) : nullptr;
+    if (timing && !timing->write_index_corrupt && !timing->read_index_corrupt) {
+        const qint64 frameBytes = qint64(format_.channels) * qint64(sizeof(qint16));
+        const qint64 margin = bytesFor(CutMarginMilliseconds)
+            + qint64(pa_usec_to_bytes(timing->configured_sink_usec, pa_stream_get_sample_spec(voice.playback)));
+        const qint64 frames = (timing->write_index - timing->read_index - margin) / frameBytes;
+        if (frames > 0 && voice.stream.stopEarlier(qsizetype(frames))) {
+            write(voice, qsizetype(frames * frameBytes), PA_SEEK_RELATIVE, -frames * frameBytes);
+            return;
+        }
+    }
+    voice.stream.stop();
+}
+
 void CueOutput::stop()
 {
     const LoopLock hold(loop_);
     for (const auto &voice : voices_)
-        voice->stream.stop();
+        cut(*voice);
 }
 
 void CueOutput::wake(Voice &voice)
@@ -165,7 +211,7 @@ void CueOutput::streamWants(pa_stream *, size_t bytes, void *voice)
     v.output.write(v, qsizetype(bytes), PA_SEEK_RELATIVE);
 }
 
-void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek)
+void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 offset)
 {
     const qsizetype frameBytes = qsizetype(format_.channels) * qsizetype(sizeof(qint16));
     while (bytes >= frameBytes) {
@@ -179,9 +225,10 @@ void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek)
             return;
         }
         voice.stream.read(static_cast<char *>(data), qint64(size));
-        if (pa_stream_write(voice.playback, data, size, nullptr, 0, seek) < 0)
+        if (pa_stream_write(voice.playback, data, size, nullptr, offset, seek) < 0)
             return;
         seek = PA_SEEK_RELATIVE; // the rest follows on
+        offset = 0;
         bytes -= qsizetype(size);
         voice.quietBytes = voice.stream.isPlaying() ? 0 : voice.quietBytes + qint64(size);
     }

@@ -34,12 +34,21 @@ public:
     void stop();
 
     // What the server keeps queued of a stream: what carries the sound over
-    // a moment this process is not run, and how long a cut cue goes on.
-    static constexpr int BufferMilliseconds = 30;
-    // How much the server asks for at a time: each ask wakes a thread.
-    static constexpr int RequestMilliseconds = 10;
-    // After this long without a cue a stream rests, and nothing wakes for it.
+    // a moment this process is not run. Only the server's own part of it
+    // (what it has mixed ahead) delays a cue: a cue is written over the
+    // rest, and a cut cue's rest is written over with its fade.
+    static constexpr int BufferMilliseconds = 90;
+    // How much the server asks for at a time: each ask wakes a thread, and
+    // the stream's latency is what is left of the buffer after two asks,
+    // halved (a server's rule).
+    static constexpr int RequestMilliseconds = 40;
+    // How far beyond the server's read position a cut cue begins to fade:
+    // room for what the server reads while the fade is on its way.
+    static constexpr int CutMarginMilliseconds = 20;
+    // After this long without a cue a stream rests, and nothing wakes for it:
+    // by then the server has read the last of the cue.
     static constexpr int RestAfterMilliseconds = 100;
+    static_assert(RestAfterMilliseconds >= BufferMilliseconds);
 
 private:
     // One stream to the server and what it plays.
@@ -51,15 +60,19 @@ private:
         CueStream stream;
         pa_stream *playback = nullptr;
         bool resting = true;   // corked: the server asks for nothing
+        bool cutting = false;  // cut; waiting for the server's read position
         qint64 quietBytes = 0; // written since its last cue ended
     };
 
     static void contextChanged(pa_context *context, void *self);
     static void streamWants(pa_stream *stream, size_t bytes, void *voice);
+    static void positionKnown(pa_stream *stream, int success, void *voice);
     // On the server library's thread, or under its lock.
     void openStream(Voice &voice);
-    void write(Voice &voice, qsizetype bytes, pa_seek_mode seek);
+    void write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 offset = 0);
     void wake(Voice &voice);
+    void cut(Voice &voice);
+    void fadeFromReadPosition(Voice &voice, bool known);
     qsizetype bytesFor(int milliseconds) const;
 
     CueFormat format_;

@@ -31,6 +31,15 @@ void CueStream::stop()
         fadeLeft_ = fadeFrames_;
 }
 
+bool CueStream::stopEarlier(qsizetype frames)
+{
+    if (!current_ || next_ || fadeLeft_ >= 0 || frames < 0 || frames > position_)
+        return false;
+    position_ -= frames;
+    fadeLeft_ = fadeFrames_;
+    return true;
+}
+
 qint64 CueStream::bytesAvailable() const
 {
     // Silence never runs out.

@@ -19,6 +19,12 @@ public:
 
     void start(std::shared_ptr<const Cue> cue);
     void stop();
+    // Fades out from the frame `frames` back from the next one to be read,
+    // so that what was read since is read again, fading: for an output that
+    // can still write over what it has not yet played. Does nothing and
+    // says so when the cue playing has not that much read, is already
+    // fading out, or has another waiting.
+    bool stopEarlier(qsizetype frames);
     bool isPlaying() const { return bool(current_) || bool(next_); }
 
     bool isSequential() const override { return true; }

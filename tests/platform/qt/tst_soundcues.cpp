@@ -213,12 +213,16 @@ private slots:
     void streamAnswersAtOnce_data()
     {
         QTest::addColumn<bool>("cutByAnother");
-        QTest::newRow("Stop fades the cue out") << false;
-        QTest::newRow("a second cue replaces the first") << true;
+        QTest::addColumn<qsizetype>("earlier"); // frames already read to fade over again
+        QTest::newRow("Stop fades the cue out") << false << qsizetype(0);
+        QTest::newRow("a second cue replaces the first") << true << qsizetype(0);
+        QTest::newRow("a fade from what was read, as the server's queue is written over")
+            << false << qsizetype(48 * 2);
     }
     void streamAnswersAtOnce()
     {
         QFETCH(bool, cutByAnother);
+        QFETCH(qsizetype, earlier);
         const CueFormat format{48000, 1};
         const qsizetype fade = 48 * 8, piece = 48 * 4;
         const auto constant = [&](qint16 level) {
@@ -233,10 +237,15 @@ private slots:
         stream.start(constant(1000));
         QCOMPARE(stream.read(reinterpret_cast<char *>(heard.data()), piece * 2), piece * 2);
         QCOMPARE(heard.front(), qint16(1000));
-        if (cutByAnother)
+        if (cutByAnother) {
             stream.start(constant(-2000));
-        else
+        } else if (earlier > 0) {
+            QVERIFY(!stream.stopEarlier(piece + 1)); // more than was read
+            QVERIFY(stream.stopEarlier(earlier));
+            QVERIFY(!stream.stopEarlier(earlier)); // already fading
+        } else {
             stream.stop();
+        }
         const qint16 expected = cutByAnother ? -2000 : 0;
         heard.assign(std::size_t(fade + piece), 1);
         for (qsizetype at = 0; at < qsizetype(heard.size()); at += piece)

@@ -1,9 +1,11 @@
 #include "fakes.h"
 
+#include "platform/runtime/clock.h"
 #include "platform/runtime/playcue.h"
 #include "platform/runtime/runtimefunctions.h"
 
 #include <QLocale>
+#include <QTime>
 #include <QTest>
 
 #include <clocale>
@@ -102,6 +104,35 @@ private slots:
     }
 
     // The multimedia control hears the command words in a fixed order.
+    // Seconds since local midnight, wherever the school is.
+    void timerIsTheLocalTimeOfDay_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("UTC") << QByteArray("UTC");
+        QTest::newRow("Tokyo, ahead of UTC") << QByteArray("Asia/Tokyo");
+        QTest::newRow("Newfoundland, half an hour off and behind") << QByteArray("America/St_Johns");
+        QTest::newRow("Kiritimati, 14 hours ahead") << QByteArray("Pacific/Kiritimati");
+    }
+    void timerIsTheLocalTimeOfDay()
+    {
+        QFETCH(QByteArray, zone);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", zone);
+        SystemClock clock;
+        const double expected = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+        const double told = clock.Timer();
+        const double again = clock.Timer();
+        if (saved.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", saved);
+        constexpr double day = 24 * 60 * 60;
+        const double apart = std::fmod(told - expected + 1.5 * day, day) - 0.5 * day; // across midnight too
+        QVERIFY2(std::abs(apart) < 1.0, qPrintable(QStringLiteral("%1 s against %2 s").arg(told).arg(expected)));
+        QVERIFY(told >= 0 && told < day);
+        QVERIFY(again >= told || told - again > day - 2); // the second ask, later or past midnight
+    }
+
     void playCueSendsTheCommandSequence_data()
     {
         QTest::addColumn<QString>("file");

@@ -7,6 +7,7 @@
 #include <QIconEngine>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 
@@ -52,58 +53,78 @@ QPalette lightPalette()
     return p;
 }
 
+namespace {
+
+// The sizes a window's frame and the task bar show, then the larger ones
+// for task switchers and docks.
+constexpr std::array FrameIconSizes{32, 16, 22, 24, 48, 64};
+constexpr std::array LargeIconSizes{128, 256};
+
+const QString ProgramIconBase = QStringLiteral(":/icons/shootalot");
+
+void addSizes(QIcon &icon, const QString &base, const auto &sizes)
+{
+    for (int size : sizes)
+        icon.addFile(QStringLiteral("%1-%2.png").arg(base).arg(size), QSize(size, size));
+}
+
+} // namespace
+
 QIcon iconSet(const QString &base)
 {
     QIcon icon;
-    for (int size : {32, 16, 22, 24, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral("%1-%2.png").arg(base).arg(size), QSize(size, size));
+    addSizes(icon, base, FrameIconSizes);
+    addSizes(icon, base, LargeIconSizes);
     return icon;
 }
 
 namespace {
 
-// The sizes a window's frame and the task bar show; the larger ones are for
-// task switchers and docks.
-constexpr int FrameIconLargest = 64;
-
-// The program's icon, every size of it, of which only the frame's sizes are
-// offered until the first window is on the screen: made and sent to an X
-// display with that window, the two large sizes held its first question
-// back by about 15 ms.
+// The program's icon, of which only the frame's sizes are offered, and
+// decoded, until the first window is on the screen: decoded, made and sent
+// to an X display with that window, the two large sizes held its first
+// question back (about 15 ms sent, 5 ms decoded).
 class ProgramIconEngine final : public QIconEngine
 {
 public:
-    ProgramIconEngine(QIcon whole, std::shared_ptr<const bool> wholeOffered)
-        : whole_(std::move(whole)), wholeOffered_(std::move(wholeOffered)) {}
+    ProgramIconEngine(QIcon icon, std::shared_ptr<const bool> wholeOffered)
+        : icon_(std::move(icon)), wholeOffered_(std::move(wholeOffered)) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        whole_.paint(painter, rect, Qt::AlignCenter, mode, state);
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return whole_.actualSize(size, mode, state);
+        return icon().actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return whole_.pixmap(size, mode, state);
+        return icon().pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return whole_.pixmap(size, scale, mode, state);
+        return icon().pixmap(size, scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
-        QList<QSize> sizes = whole_.availableSizes(mode, state);
-        if (!*wholeOffered_)
-            sizes.removeIf([](QSize s) { return s.width() > FrameIconLargest; });
-        return sizes;
+        return icon().availableSizes(mode, state);
     }
     QString key() const override { return QStringLiteral("ProgramIconEngine"); }
-    QIconEngine *clone() const override { return new ProgramIconEngine(whole_, wholeOffered_); }
+    QIconEngine *clone() const override { return new ProgramIconEngine(icon_, wholeOffered_); }
 
 private:
-    QIcon whole_;
+    const QIcon &icon()
+    {
+        if (*wholeOffered_ && !large_) {
+            addSizes(icon_, ProgramIconBase, LargeIconSizes);
+            large_ = true;
+        }
+        return icon_;
+    }
+
+    QIcon icon_;
+    bool large_ = false;
     std::shared_ptr<const bool> wholeOffered_;
 };
 
@@ -117,7 +138,7 @@ QIcon programIcon()
     const QIcon carried = QGuiApplication::windowIcon();
     if (!carried.isNull())
         return carried;
-    return iconSet(QStringLiteral(":/icons/shootalot"));
+    return iconSet(ProgramIconBase);
 }
 
 namespace {
@@ -144,7 +165,9 @@ void applyDesignLook()
     giveKindsTheirPalette(lightPalette());
     // The frame's sizes of the icon now, every size once a window is up.
     auto wholeOffered = std::make_shared<bool>(false);
-    QApplication::setWindowIcon(QIcon(new ProgramIconEngine(programIcon(), wholeOffered)));
+    QIcon frameSizes;
+    addSizes(frameSizes, ProgramIconBase, FrameIconSizes);
+    QApplication::setWindowIcon(QIcon(new ProgramIconEngine(frameSizes, wholeOffered)));
     whenFirstWindowShown(qApp, std::chrono::seconds(1), [wholeOffered] {
         *wholeOffered = true;
         // Given again, so that the windows there send every size too.

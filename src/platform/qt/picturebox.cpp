@@ -73,8 +73,13 @@ void PictureBox::makeCanvas()
 {
     // Drawn at the screen's own resolution: on a high-density screen points,
     // circles and text are as sharp as the screen allows, never scaled up.
+    // Every caller paints the whole canvas afresh, so one of the right size
+    // is kept: a new one costs a page fault for every 4 KiB of it.
     const qreal ratio = devicePixelRatioF();
-    canvas_ = QImage(canvasSize_ * ratio, QImage::Format_RGB32);
+    const QSize pixels = canvasSize_ * ratio;
+    if (canvas_.size() == pixels && qFuzzyCompare(canvas_.devicePixelRatio(), ratio))
+        return;
+    canvas_ = QImage(pixels, QImage::Format_RGB32);
     canvas_.setDevicePixelRatio(ratio);
 }
 

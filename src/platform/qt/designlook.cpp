@@ -87,8 +87,8 @@ namespace {
 class ProgramIconEngine final : public QIconEngine
 {
 public:
-    ProgramIconEngine(QIcon icon, std::shared_ptr<const bool> wholeOffered)
-        : icon_(std::move(icon)), wholeOffered_(std::move(wholeOffered)) {}
+    ProgramIconEngine(QIcon icon, std::shared_ptr<const bool> wholeOffered, bool large = false)
+        : icon_(std::move(icon)), wholeOffered_(std::move(wholeOffered)), large_(large) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -111,7 +111,7 @@ public:
         return icon().availableSizes(mode, state);
     }
     QString key() const override { return QStringLiteral("ProgramIconEngine"); }
-    QIconEngine *clone() const override { return new ProgramIconEngine(icon_, wholeOffered_); }
+    QIconEngine *clone() const override { return new ProgramIconEngine(icon_, wholeOffered_, large_); }
 
 private:
     const QIcon &icon()
@@ -124,8 +124,8 @@ private:
     }
 
     QIcon icon_;
-    bool large_ = false;
     std::shared_ptr<const bool> wholeOffered_;
+    bool large_; // the large sizes added
 };
 
 } // namespace

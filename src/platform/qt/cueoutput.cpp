@@ -173,7 +173,7 @@ void CueOutput::fadeFromReadPosition(Voice &voice, bool known)
 {
     const pa_timing_info *timing = known ? pa_stream_get_timing_info(voice.playback) : nullptr;
     if (timing && !timing->write_index_corrupt && !timing->read_index_corrupt) {
-        const qint64 frameBytes = qint64(format_.channels) * qint64(sizeof(qint16));
+        const qint64 frameBytes = this->frameBytes();
         const qint64 margin = bytesFor(CutMarginMilliseconds)
             + qint64(pa_usec_to_bytes(timing->configured_sink_usec, pa_stream_get_sample_spec(voice.playback)));
         const qint64 frames = (timing->write_index - timing->read_index - margin) / frameBytes;
@@ -213,7 +213,7 @@ void CueOutput::streamWants(pa_stream *, size_t bytes, void *voice)
 
 void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 offset)
 {
-    const qsizetype frameBytes = qsizetype(format_.channels) * qsizetype(sizeof(qint16));
+    const qsizetype frameBytes = this->frameBytes();
     while (bytes >= frameBytes) {
         void *data = nullptr;
         size_t size = size_t(bytes);
@@ -240,7 +240,12 @@ void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 o
     }
 }
 
+qsizetype CueOutput::frameBytes() const
+{
+    return qsizetype(format_.channels) * qsizetype(sizeof(qint16));
+}
+
 qsizetype CueOutput::bytesFor(int milliseconds) const
 {
-    return qsizetype(format_.rate) * format_.channels * qsizetype(sizeof(qint16)) * milliseconds / 1000;
+    return qsizetype(format_.rate) * frameBytes() * milliseconds / 1000;
 }

@@ -73,6 +73,7 @@ private:
     void wake(Voice &voice);
     void cut(Voice &voice);
     void fadeFromReadPosition(Voice &voice, bool known);
+    qsizetype frameBytes() const;
     qsizetype bytesFor(int milliseconds) const;
 
     CueFormat format_;

@@ -8,9 +8,9 @@
 
 #include <memory>
 
-// Plays the cues through one long-lived stream to the sound server, fed
-// from the server library's own thread: no sample cache, no decoding on the
-// GUI thread, and a start that returns at once whatever the sound server
+// Plays the cues through CueOutput's long-lived streams to the sound server,
+// fed from the server library's own thread: no sample cache, no decoding on
+// the GUI thread, and a start that returns at once whatever the sound server
 // does. Without a sound server it is silent.
 class CuePlayer final : public QObject, public SoundPlayer
 {

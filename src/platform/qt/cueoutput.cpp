@@ -5,6 +5,8 @@
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 
+#include <algorithm>
+
 namespace {
 
 // Holds the server library's lock for a call from the window's thread: its
@@ -124,40 +126,56 @@ void CueOutput::openStream(Voice &voice)
 void CueOutput::start(std::shared_ptr<const Cue> cue)
 {
     const LoopLock hold(loop_);
-    // The other voice, unless it still plays and the latest one is quiet.
+    // The other voice, unless it still sounds and the latest one rests.
     std::size_t next = 1 - latest_;
-    if (voices_[next]->stream.isPlaying() && !voices_[latest_]->stream.isPlaying())
+    if (!voices_[next]->resting && voices_[latest_]->resting)
         next = latest_;
     latest_ = next;
     Voice &voice = *voices_[next];
     for (const auto &other : voices_)
         if (other.get() != &voice)
             cut(*other);
-    // Both still play only when cues come within a moment: this one then
-    // follows the fade of the cue before it on the same stream.
+    play(voice, std::move(cue));
+}
+
+void CueOutput::play(Voice &voice, std::shared_ptr<const Cue> cue)
+{
+    // Cues come within a moment of each other only when a voice's last one
+    // may still be heard: this one then starts where that one fades, once
+    // the server has said where it reads.
+    if (voice.cutting || (!voice.resting && voice.stream.hasCue() && askReadPosition(voice))) {
+        voice.waiting = std::move(cue);
+        return;
+    }
     voice.stream.stop();
-    voice.cutting = false;
     const bool quiet = !voice.stream.isPlaying();
     voice.stream.start(std::move(cue));
-    voice.quietBytes = 0;
     if (quiet)
         wake(voice);
 }
 
 void CueOutput::cut(Voice &voice)
 {
-    if (!voice.stream.isPlaying() || voice.cutting)
+    voice.waiting.reset();
+    if (voice.cutting || !voice.stream.hasCue())
         return;
-    // Most of a buffer of the cut cue is still queued: it fades from just
-    // beyond where the server reads, once the server has said where that is.
-    if (voice.playback && !voice.resting && pa_stream_get_state(voice.playback) == PA_STREAM_READY) {
-        if (pa_operation *asked = pa_stream_update_timing_info(voice.playback, &CueOutput::positionKnown, &voice)) {
-            pa_operation_unref(asked);
-            voice.cutting = true;
-            return;
-        }
-    }
+    // The cut cue is queued at the server, most of it often: it fades from
+    // just beyond where the server reads, once the server has said where.
+    if (!voice.resting && askReadPosition(voice))
+        return;
     voice.stream.stop();
+}
+
+bool CueOutput::askReadPosition(Voice &voice)
+{
+    if (!voice.playback || pa_stream_get_state(voice.playback) != PA_STREAM_READY)
+        return false;
+    pa_operation *asked = pa_stream_update_timing_info(voice.playback, &CueOutput::positionKnown, &voice);
+    if (!asked)
+        return false;
+    pa_operation_unref(asked);
+    voice.cutting = true;
+    return true;
 }
 
 void CueOutput::positionKnown(pa_stream *, int success, void *voice)
@@ -171,18 +189,25 @@ void CueOutput::positionKnown(pa_stream *, int success, void *voice)
 
 void CueOutput::fadeFromReadPosition(Voice &voice, bool known)
 {
+    qint64 frames = 0;
     const pa_timing_info *timing = known ? pa_stream_get_timing_info(voice.playback) : nullptr;
     if (timing && !timing->write_index_corrupt && !timing->read_index_corrupt) {
-        const qint64 frameBytes = this->frameBytes();
         const qint64 margin = bytesFor(CutMarginMilliseconds)
             + qint64(pa_usec_to_bytes(timing->configured_sink_usec, pa_stream_get_sample_spec(voice.playback)));
-        const qint64 frames = (timing->write_index - timing->read_index - margin) / frameBytes;
-        if (frames > 0 && voice.stream.stopEarlier(qsizetype(frames))) {
-            write(voice, qsizetype(frames * frameBytes), PA_SEEK_RELATIVE, -frames * frameBytes);
-            return;
-        }
+        frames = std::max<qint64>(0, (timing->write_index - timing->read_index - margin) / frameBytes());
     }
-    voice.stream.stop();
+    if (frames == 0 || !voice.stream.stopEarlier(qsizetype(frames))) {
+        // Where the server reads is not known: what is queued plays out.
+        frames = 0;
+        voice.stream.stop();
+    }
+    if (voice.waiting)
+        voice.stream.start(std::move(voice.waiting));
+    voice.waiting.reset();
+    // What was queued beyond the fade is written over, and a cue that
+    // follows is written on.
+    const qint64 back = frames * frameBytes();
+    write(voice, bytesAhead(voice, qsizetype(back)), PA_SEEK_RELATIVE, -back);
 }
 
 void CueOutput::stop()
@@ -198,7 +223,7 @@ void CueOutput::wake(Voice &voice)
     // server reads next, so that it waits for none of it.
     if (!voice.playback || pa_stream_get_state(voice.playback) != PA_STREAM_READY)
         return;
-    write(voice, bytesFor(BufferMilliseconds), PA_SEEK_RELATIVE_ON_READ);
+    write(voice, bytesAhead(voice, bytesFor(BufferMilliseconds)), PA_SEEK_RELATIVE_ON_READ);
     if (voice.resting) {
         voice.resting = false;
         forget(pa_stream_cork(voice.playback, 0, nullptr, nullptr));
@@ -208,7 +233,16 @@ void CueOutput::wake(Voice &voice)
 void CueOutput::streamWants(pa_stream *, size_t bytes, void *voice)
 {
     auto &v = *static_cast<Voice *>(voice);
-    v.output.write(v, qsizetype(bytes), PA_SEEK_RELATIVE);
+    CueOutput &output = v.output;
+    output.write(v, output.bytesAhead(v, qsizetype(bytes)), PA_SEEK_RELATIVE);
+    // Once its last cue has been heard out, a stream rests, so that a
+    // program at rest is never woken by its sound; the next cue wakes it.
+    // Only silence was asked for, so what is queued is no more than the
+    // buffer: all silence by now.
+    if (!v.resting && v.stream.silentFrames() * output.frameBytes() >= output.bytesFor(RestAfterMilliseconds)) {
+        v.resting = true;
+        forget(pa_stream_cork(v.playback, 1, nullptr, nullptr));
+    }
 }
 
 void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 offset)
@@ -230,14 +264,13 @@ void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 o
         seek = PA_SEEK_RELATIVE; // the rest follows on
         offset = 0;
         bytes -= qsizetype(size);
-        voice.quietBytes = voice.stream.isPlaying() ? 0 : voice.quietBytes + qint64(size);
     }
-    // Once its last cue has been heard out, a stream rests, so that a program
-    // at rest is never woken by its sound; the next cue wakes it.
-    if (!voice.resting && voice.quietBytes >= bytesFor(RestAfterMilliseconds)) {
-        voice.resting = true;
-        forget(pa_stream_cork(voice.playback, 1, nullptr, nullptr));
-    }
+}
+
+qsizetype CueOutput::bytesAhead(const Voice &voice, qsizetype atLeast) const
+{
+    const qsizetype cue = std::min(voice.stream.framesToPlay() * frameBytes(), bytesFor(WriteAheadMilliseconds));
+    return std::max(atLeast, cue);
 }
 
 qsizetype CueOutput::frameBytes() const

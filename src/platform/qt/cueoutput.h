@@ -12,12 +12,13 @@ struct pa_stream;
 struct pa_threaded_mainloop;
 
 // Sends the cues to the sound server (PulseAudio, or PipeWire's PulseAudio
-// service) from the server library's own thread: the server asks for the
-// next few milliseconds as it needs them and they are written there and
-// then, whatever the window's thread is doing. Two streams take the cues in
-// turn, so that a cue never waits behind the one it cuts: that one fades out
-// on its own stream meanwhile. Nothing here waits on the server; without one
-// it is silent.
+// service) from the server library's own thread. A cue is written whole (up
+// to a second at a time) as it starts, so that the server needs nothing more
+// while it plays, whatever the window's thread is doing; a cue cut short is
+// written over from where the server reads, with its fade. Two streams take
+// the cues in turn, so that a cue never waits behind the one it cuts: that
+// one fades out on its own stream meanwhile. Nothing here waits on the
+// server; without one it is silent.
 class CueOutput final
 {
 public:
@@ -33,21 +34,24 @@ public:
     // Fades out the cues playing.
     void stop();
 
-    // What the server keeps queued of a stream: what carries the sound over
-    // a moment this process is not run. Only the server's own part of it
-    // (what it has mixed ahead) delays a cue: a cue is written over the
-    // rest, and a cut cue's rest is written over with its fade.
-    static constexpr int BufferMilliseconds = 90;
-    // How much the server asks for at a time: each ask wakes a thread, and
-    // the stream's latency is what is left of the buffer after two asks,
-    // halved (a server's rule).
-    static constexpr int RequestMilliseconds = 40;
+    // What the server keeps queued of a stream between cues: what carries
+    // the sound over a moment this process is not run. Only the server's own
+    // part of it (what it has mixed ahead) delays a cue: a cue is written over
+    // the rest, and a cut cue's rest is written over with its fade.
+    static constexpr int BufferMilliseconds = 210;
+    // How much the server asks for at a time: each ask wakes a thread, even
+    // while the cue written ahead still plays. The stream's latency is what
+    // is left of the buffer after two asks, halved (a server's rule).
+    static constexpr int RequestMilliseconds = 100;
+    // How much of a cue is written at once, beyond what the server asks
+    // for: the whole of a chime, so that nothing wakes while it plays.
+    static constexpr int WriteAheadMilliseconds = 1000;
     // How far beyond the server's read position a cut cue begins to fade:
     // room for what the server reads while the fade is on its way.
     static constexpr int CutMarginMilliseconds = 20;
-    // After this long without a cue a stream rests, and nothing wakes for it:
-    // by then the server has read the last of the cue.
-    static constexpr int RestAfterMilliseconds = 100;
+    // After this much silence a stream rests, and nothing wakes for it: by
+    // then the server has read the last of the cue.
+    static constexpr int RestAfterMilliseconds = 210;
     static_assert(RestAfterMilliseconds >= BufferMilliseconds);
 
 private:
@@ -59,9 +63,9 @@ private:
         CueOutput &output;
         CueStream stream;
         pa_stream *playback = nullptr;
-        bool resting = true;   // corked: the server asks for nothing
-        bool cutting = false;  // cut; waiting for the server's read position
-        qint64 quietBytes = 0; // written since its last cue ended
+        bool resting = true;  // corked: the server asks for nothing
+        bool cutting = false; // waiting for the server's read position to fade from
+        std::shared_ptr<const Cue> waiting; // starts where the cut one fades
     };
 
     static void contextChanged(pa_context *context, void *self);
@@ -69,10 +73,13 @@ private:
     static void positionKnown(pa_stream *stream, int success, void *voice);
     // On the server library's thread, or under its lock.
     void openStream(Voice &voice);
+    void play(Voice &voice, std::shared_ptr<const Cue> cue);
     void write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 offset = 0);
     void wake(Voice &voice);
     void cut(Voice &voice);
+    bool askReadPosition(Voice &voice);
     void fadeFromReadPosition(Voice &voice, bool known);
+    qsizetype bytesAhead(const Voice &voice, qsizetype atLeast) const;
     qsizetype frameBytes() const;
     qsizetype bytesFor(int milliseconds) const;
 

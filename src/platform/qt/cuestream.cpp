@@ -16,7 +16,7 @@ void CueStream::start(std::shared_ptr<const Cue> cue)
 {
     if (current_) {
         next_ = std::move(cue);
-        if (fadeLeft_ < 0)
+        if (currentSounds() && fadeLeft_ < 0)
             fadeLeft_ = fadeFrames_;
     } else {
         current_ = std::move(cue);
@@ -27,23 +27,54 @@ void CueStream::start(std::shared_ptr<const Cue> cue)
 void CueStream::stop()
 {
     next_.reset();
-    if (current_ && fadeLeft_ < 0)
+    if (!currentSounds())
+        current_.reset();
+    else if (fadeLeft_ < 0)
         fadeLeft_ = fadeFrames_;
 }
 
 bool CueStream::stopEarlier(qsizetype frames)
 {
-    if (!current_ || next_ || fadeLeft_ >= 0 || frames < 0 || frames > position_)
+    if (!current_ || fadeLeft_ >= 0 || frames < 0 || frames > position_)
         return false;
     position_ -= frames;
-    fadeLeft_ = fadeFrames_;
+    if (currentSounds())
+        fadeLeft_ = fadeFrames_;
     return true;
+}
+
+bool CueStream::isPlaying() const
+{
+    return bool(next_) || currentSounds();
+}
+
+bool CueStream::currentSounds() const
+{
+    return current_ && position_ < current_->frames();
+}
+
+qsizetype CueStream::framesToPlay() const
+{
+    if (!current_)
+        return 0;
+    qsizetype frames = std::max<qsizetype>(0, current_->frames() - position_);
+    if (fadeLeft_ >= 0)
+        frames = std::min(frames, fadeLeft_);
+    return frames + (next_ ? next_->frames() : 0);
 }
 
 qint64 CueStream::bytesAvailable() const
 {
     // Silence never runs out.
     return std::numeric_limits<qint32>::max() + QIODevice::bytesAvailable();
+}
+
+void CueStream::beginNext()
+{
+    current_ = std::move(next_);
+    next_.reset();
+    position_ = 0;
+    fadeLeft_ = -1;
 }
 
 qint64 CueStream::readData(char *data, qint64 maxSize)
@@ -54,21 +85,25 @@ qint64 CueStream::readData(char *data, qint64 maxSize)
     auto *out = reinterpret_cast<qint16 *>(data);
     std::memset(data, 0, size_t(frames * frameBytes));
     for (qint64 f = 0; f < frames; ++f) {
-        if (!current_)
+        if (next_ && !currentSounds())
+            beginNext(); // the cue before ended in silence: no fade to wait for
+        if (!currentSounds()) {
+            // Silence to the end of what was asked for.
+            const qint64 silent = frames - f;
+            if (current_)
+                position_ += qsizetype(silent);
+            silentFrames_ += silent;
             break;
+        }
         // A fade is fadeFrames_ frames long, down to silence in its last.
         const double gain = fadeLeft_ < 0 ? 1.0 : double(fadeLeft_ - 1) / double(fadeFrames_);
         const qint16 *in = current_->samples.data() + position_ * channels;
         for (int c = 0; c < channels; ++c)
             out[f * channels + c] = qint16(in[c] * gain);
         ++position_;
-        const bool faded = fadeLeft_ > 0 && --fadeLeft_ == 0;
-        if (faded || position_ >= current_->frames()) {
-            current_ = std::move(next_);
-            next_.reset();
-            position_ = 0;
-            fadeLeft_ = -1;
-        }
+        silentFrames_ = 0;
+        if (fadeLeft_ > 0 && --fadeLeft_ == 0)
+            beginNext();
     }
     return frames * frameBytes;
 }

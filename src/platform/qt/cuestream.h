@@ -8,7 +8,9 @@
 
 // The sound output's source: the cue now playing, then silence, without a
 // gap ever (a gap in the stream is a click). Starting a cue while another
-// plays fades the other out first; stopping fades it out.
+// plays fades the other out first; stopping fades it out. A cue read to its
+// end is kept, with the silence read after it, for as long as an output may
+// still write over what it has not yet played (see stopEarlier).
 class CueStream final : public QIODevice
 {
     Q_OBJECT
@@ -19,13 +21,21 @@ public:
 
     void start(std::shared_ptr<const Cue> cue);
     void stop();
-    // Fades out from the frame `frames` back from the next one to be read,
-    // so that what was read since is read again, fading: for an output that
-    // can still write over what it has not yet played. Does nothing and
-    // says so when the cue playing has not that much read, is already
-    // fading out, or has another waiting.
+    // Goes back `frames` frames from the next one to be read, so that what
+    // was read since is read again: the cue fades out from there, or, when
+    // its end was already read by then, silence follows; a cue started
+    // meanwhile comes after either. For an output that can still write over
+    // what it has not yet played. Does nothing and says so when that much
+    // has not been read since the cue began, or it is already fading out.
     bool stopEarlier(qsizetype frames);
-    bool isPlaying() const { return bool(current_) || bool(next_); }
+    // Whether a cue has frames still to be read.
+    bool isPlaying() const;
+    // Whether a cue is kept: playing, or read to its end and not yet stopped.
+    bool hasCue() const { return bool(current_) || bool(next_); }
+    // Frames of cue still to be read, fades included.
+    qsizetype framesToPlay() const;
+    // Frames of silence read since the last frame of a cue.
+    qint64 silentFrames() const { return silentFrames_; }
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
@@ -35,10 +45,14 @@ protected:
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
+    bool currentSounds() const;
+    void beginNext();
+
     CueFormat format_;
     qsizetype fadeFrames_;
     std::shared_ptr<const Cue> current_;
-    std::shared_ptr<const Cue> next_; // starts once current_ has faded out
-    qsizetype position_ = 0;          // in frames of current_
+    std::shared_ptr<const Cue> next_; // starts once current_ has faded out or ended
+    qsizetype position_ = 0;          // frames read since current_ began, silence after it included
     qsizetype fadeLeft_ = -1;         // frames of fade-out left; -1: not fading
+    qint64 silentFrames_ = 0;
 };

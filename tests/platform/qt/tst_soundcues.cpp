@@ -209,20 +209,32 @@ private slots:
     }
 
     // The stream read as the player reads it, a few milliseconds at a time:
-    // what is asked for is heard within one fade, whatever was read before.
+    // what is asked for is heard within one fade, whatever was read before,
+    // and a cue written ahead to the server can still be cut from where the
+    // server reads.
     void streamAnswersAtOnce_data()
     {
+        QTest::addColumn<qsizetype>("readBefore"); // frames read of a 1 s cue, silence after it included
+        QTest::addColumn<qsizetype>("earlier");    // frames already read to go back over
         QTest::addColumn<bool>("cutByAnother");
-        QTest::addColumn<qsizetype>("earlier"); // frames already read to fade over again
-        QTest::newRow("Stop fades the cue out") << false << qsizetype(0);
-        QTest::newRow("a second cue replaces the first") << true << qsizetype(0);
+        QTest::addColumn<bool>("fades"); // false: the first cue was over where the stream went back to
+        const qsizetype piece = 48 * 4, second = 48000, pastTheEnd = second + 480;
+        QTest::newRow("Stop fades the cue out") << piece << qsizetype(0) << false << true;
+        QTest::newRow("a second cue replaces the first") << piece << qsizetype(0) << true << true;
         QTest::newRow("a fade from what was read, as the server's queue is written over")
-            << false << qsizetype(48 * 2);
+            << piece << qsizetype(48 * 2) << false << true;
+        QTest::newRow("a cue written whole fades from where the server reads")
+            << pastTheEnd << qsizetype(480 + 48 * 20) << false << true;
+        QTest::newRow("the next cue follows that fade") << pastTheEnd << qsizetype(480 + 48 * 20) << true << true;
+        QTest::newRow("a cue heard out needs no fade before the next")
+            << pastTheEnd << qsizetype(240) << true << false;
     }
     void streamAnswersAtOnce()
     {
-        QFETCH(bool, cutByAnother);
+        QFETCH(qsizetype, readBefore);
         QFETCH(qsizetype, earlier);
+        QFETCH(bool, cutByAnother);
+        QFETCH(bool, fades);
         const CueFormat format{48000, 1};
         const qsizetype fade = 48 * 8, piece = 48 * 4;
         const auto constant = [&](qint16 level) {
@@ -233,23 +245,32 @@ private slots:
             return std::shared_ptr<const Cue>(std::move(cue));
         };
         CueStream stream(format, fade);
-        std::vector<qint16> heard(static_cast<std::size_t>(piece));
+        std::vector<qint16> heard(static_cast<std::size_t>(readBefore));
         stream.start(constant(1000));
-        QCOMPARE(stream.read(reinterpret_cast<char *>(heard.data()), piece * 2), piece * 2);
+        for (qsizetype at = 0; at < readBefore; at += piece)
+            QCOMPARE(stream.read(reinterpret_cast<char *>(heard.data() + at), std::min(piece, readBefore - at) * 2),
+                     std::min(piece, readBefore - at) * 2);
         QCOMPARE(heard.front(), qint16(1000));
-        if (cutByAnother) {
-            stream.start(constant(-2000));
-        } else if (earlier > 0) {
-            QVERIFY(!stream.stopEarlier(piece + 1)); // more than was read
+        QCOMPARE(stream.silentFrames(), std::max<qint64>(0, readBefore - format.rate));
+        if (earlier > 0) {
+            QVERIFY(!stream.stopEarlier(readBefore + 1)); // more than was read
             QVERIFY(stream.stopEarlier(earlier));
-            QVERIFY(!stream.stopEarlier(earlier)); // already fading
-        } else {
-            stream.stop();
+            if (fades)
+                QVERIFY(!stream.stopEarlier(earlier)); // already fading
         }
+        if (cutByAnother)
+            stream.start(constant(-2000));
+        else if (earlier == 0)
+            stream.stop();
+        QCOMPARE(stream.framesToPlay(), (fades ? fade : 0) + (cutByAnother ? format.rate : 0));
         const qint16 expected = cutByAnother ? -2000 : 0;
         heard.assign(std::size_t(fade + piece), 1);
         for (qsizetype at = 0; at < qsizetype(heard.size()); at += piece)
             stream.read(reinterpret_cast<char *>(heard.data() + at), piece * 2);
+        if (!fades) {
+            QCOMPARE(heard.front(), expected);
+            return;
+        }
         QCOMPARE(heard[std::size_t(fade)], expected);
         QVERIFY2(heard[std::size_t(fade / 2)] > 0 && heard[std::size_t(fade / 2)] < 1000,
                  "the first cue fades rather than stopping dead");

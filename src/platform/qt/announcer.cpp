@@ -1,5 +1,7 @@
 #include "platform/qt/announcer.h"
 
+#include <QAccessible>
+
 Announcer::Announcer(QWidget *parent)
     : QLabel(parent)
 {
@@ -11,11 +13,19 @@ Announcer::Announcer(QWidget *parent)
 
 void Announcer::announce(const QString &message)
 {
-    // Hidden and shown again, so that the showing is news even when the
-    // message is the same as the last.
-    hide();
     setText(message);
     setAccessibleName(message);
-    show();
-    lower();
+    if (isHidden()) {
+        show();
+        lower();
+        return;
+    }
+    // Said to be hidden and shown again, so that the showing is news even
+    // when the message is the same as the last. Only said: hiding and
+    // showing a widget asks the display where the pointer is, twice a
+    // second while the timer fires.
+    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }

@@ -3,6 +3,7 @@
 #include "platform/qt/designunits.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -247,7 +248,10 @@ int PictureBox::lineHeight() const
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     repaintPending_ = false;
-    QFrame::paintEvent(event);
+    // A mark's few pixels lie inside the frame: the frame is drawn only when
+    // it is to be repainted too.
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), canvas_);
 }

@@ -83,26 +83,36 @@ qint64 CueStream::readData(char *data, qint64 maxSize)
     const qint64 frameBytes = qint64(channels) * qint64(sizeof(qint16));
     const qint64 frames = maxSize / frameBytes;
     auto *out = reinterpret_cast<qint16 *>(data);
-    std::memset(data, 0, size_t(frames * frameBytes));
-    for (qint64 f = 0; f < frames; ++f) {
+    qint64 f = 0;
+    while (f < frames) {
         if (next_ && !currentSounds())
             beginNext(); // the cue before ended in silence: no fade to wait for
         if (!currentSounds()) {
             // Silence to the end of what was asked for.
             const qint64 silent = frames - f;
+            std::memset(out + f * channels, 0, size_t(silent * frameBytes));
             if (current_)
                 position_ += qsizetype(silent);
             silentFrames_ += silent;
             break;
         }
-        // A fade is fadeFrames_ frames long, down to silence in its last.
-        const double gain = fadeLeft_ < 0 ? 1.0 : double(fadeLeft_ - 1) / double(fadeFrames_);
         const qint16 *in = current_->samples.data() + position_ * channels;
+        silentFrames_ = 0;
+        if (fadeLeft_ < 0) {
+            // The cue as it is, as far as it goes.
+            const qint64 run = std::min<qint64>(frames - f, current_->frames() - position_);
+            std::copy_n(in, run * channels, out + f * channels);
+            position_ += qsizetype(run);
+            f += run;
+            continue;
+        }
+        // A fade is fadeFrames_ frames long, down to silence in its last.
+        const double gain = double(fadeLeft_ - 1) / double(fadeFrames_);
         for (int c = 0; c < channels; ++c)
             out[f * channels + c] = qint16(in[c] * gain);
         ++position_;
-        silentFrames_ = 0;
-        if (fadeLeft_ > 0 && --fadeLeft_ == 0)
+        ++f;
+        if (--fadeLeft_ == 0)
             beginNext();
     }
     return frames * frameBytes;

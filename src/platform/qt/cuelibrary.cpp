@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFutureWatcher>
+#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <chrono>
@@ -34,7 +35,9 @@ BuiltInCues decodeBuiltInCues(const QStringList &names, CueFormat format)
 // The looks at the folder wait in a queue for one thread, made when there is
 // work and gone once there has been none for a while: one file in memory at
 // a time, however many cues are asked for, and no thread made and ended for
-// each verdict of an automatic run.
+// each verdict of an automatic run. A look that finds the file as it was
+// last time tells the window's thread nothing, so that it is not woken for
+// it at every verdict.
 struct CueLibrary::Mailbox
 {
     struct Job
@@ -51,12 +54,16 @@ struct CueLibrary::Mailbox
     std::condition_variable posted;
     CueLibrary *library = nullptr; // none once the library has gone
     std::deque<Job> jobs;
+    QSet<QString> lookingUp; // names asked for and not yet answered
     bool working = false;
 
     static void post(const std::shared_ptr<Mailbox> &mailbox, Job job,
                      const std::shared_ptr<const CueFiles> &files, CueFormat format)
     {
         std::unique_lock hold(mailbox->lock);
+        if (mailbox->lookingUp.contains(job.name))
+            return;
+        mailbox->lookingUp.insert(job.name);
         mailbox->jobs.push_back(std::move(job));
         if (mailbox->working) {
             hold.unlock();
@@ -89,7 +96,9 @@ struct CueLibrary::Mailbox
     void deliver(const QString &name, Looked looked)
     {
         const std::lock_guard hold(lock);
-        if (library)
+        if (looked.unchanged || !library)
+            lookingUp.remove(name);
+        else
             QMetaObject::invokeMethod(
                 library, [library = library, name, looked] { library->lookedUp(name, looked); },
                 Qt::QueuedConnection);
@@ -146,11 +155,22 @@ void CueLibrary::lookAhead(const QString &folder)
         refresh(name, folder);
 }
 
+bool CueLibrary::isLookingUp(const QString &name) const
+{
+    const std::lock_guard hold(mailbox_->lock);
+    return mailbox_->lookingUp.contains(name);
+}
+
+bool CueLibrary::isLookingUp() const
+{
+    const std::lock_guard hold(mailbox_->lock);
+    return !mailbox_->lookingUp.isEmpty();
+}
+
 void CueLibrary::refresh(const QString &name, const QString &folder)
 {
-    if (name.isEmpty() || lookingUp_.contains(name))
+    if (name.isEmpty())
         return;
-    lookingUp_.insert(name, true);
     const QString path = QDir(folder).filePath(name);
     const auto known = entries_.constFind(name);
     const bool isKnown = known != entries_.constEnd();
@@ -176,8 +196,10 @@ CueLibrary::Looked CueLibrary::lookUp(const CueFiles &files, const QString &path
 
 void CueLibrary::lookedUp(const QString &name, const Looked &looked)
 {
-    lookingUp_.remove(name);
-    if (!looked.unchanged)
-        entries_.insert(name, {looked.seen, looked.cue});
+    entries_.insert(name, {looked.seen, looked.cue});
+    {
+        const std::lock_guard hold(mailbox_->lock);
+        mailbox_->lookingUp.remove(name);
+    }
     emit cueReady(name);
 }

@@ -45,7 +45,7 @@ public:
     // Decodes the program's own cues, once; says cueReady for each when done.
     void decodeBuiltIn();
     // Looks again at the cue of that name in folder: decodes it when it is
-    // new or its file changed, and says cueReady when done. Returns at once.
+    // new or its file changed, and then says cueReady. Returns at once.
     void refresh(const QString &name, const QString &folder);
     // Looks at every cue the program has, ahead of its first use.
     void lookAhead(const QString &folder);
@@ -56,8 +56,8 @@ public:
     // Whether the program's own cue of that name is still being decoded.
     bool isLoading(const QString &name) const { return decodingBuiltIn_ && builtInNames_.contains(name); }
     // Whether a look at the folder for that name is under way.
-    bool isLookingUp(const QString &name) const { return lookingUp_.contains(name); }
-    bool isLookingUp() const { return !lookingUp_.isEmpty(); }
+    bool isLookingUp(const QString &name) const;
+    bool isLookingUp() const;
 
 signals:
     void cueReady(const QString &name);
@@ -91,5 +91,4 @@ private:
     QStringList builtInNames_;
     bool decodingBuiltIn_ = true; // until decoded
     bool decodeStarted_ = false;
-    QHash<QString, bool> lookingUp_;
 };

@@ -295,6 +295,8 @@ private slots:
         QTest::newRow("a 200 MB WAV") << "huge" << false;
         QTest::newRow("an encoding the decoder rejects") << "unsupported encoding" << false;
         QTest::newRow("a 10 s, 384 kHz, 8-channel FLAC") << "multichannel flac" << true;
+        // Each Open looks at the folder again.
+        QTest::newRow("a good WAV put there once the program runs") << "good, later" << true;
         // Every cue plays the program's own at once, and the player goes
         // without waiting for the folder.
         QTest::newRow("a folder that never answers") << "stalled" << false;
@@ -305,8 +307,9 @@ private slots:
         QFETCH(bool, playsTheFile);
         QTemporaryDir folder;
         const QDir dir(folder.path());
+        const bool later = kind.endsWith(u", later");
         for (const QString &name : CueNames)
-            if (!plant(kind == u"stalled" ? QStringLiteral("good") : kind, dir, name))
+            if (!later && !plant(kind == u"stalled" ? QStringLiteral("good") : kind, dir, name))
                 QSKIP("cannot make this file here (an unreadable file needs a user other than root)");
         const QString before = QDir::currentPath();
         QDir::setCurrent(folder.path());
@@ -341,6 +344,15 @@ private slots:
         else
             QTRY_VERIFY_WITH_TIMEOUT(!player.isLookingUp(), 20'000);
         for (const QString &name : CueNames) {
+            if (later) {
+                // Played as the folder was, and again once the file is there.
+                for (const bool planted : {false, true}) {
+                    if (planted)
+                        QVERIFY(plant(kind.chopped(7), dir, name));
+                    PlayCue(control, name, CueKind::Full);
+                    QTRY_VERIFY_WITH_TIMEOUT(!player.isLookingUp(), 20'000);
+                }
+            }
             QElapsedTimer call;
             call.start();
             PlayCue(control, name, CueKind::Full);

@@ -219,11 +219,12 @@ void CueOutput::stop()
 
 void CueOutput::wake(Voice &voice)
 {
-    // Only silence is queued: the cue is written over it from where the
-    // server reads next, so that it waits for none of it.
+    // Only silence is queued: the cue is written over it from just beyond
+    // where the server reads, so that it waits for none of it.
     if (!voice.playback || pa_stream_get_state(voice.playback) != PA_STREAM_READY)
         return;
-    write(voice, bytesAhead(voice, bytesFor(BufferMilliseconds)), PA_SEEK_RELATIVE_ON_READ);
+    write(voice, bytesAhead(voice, bytesFor(BufferMilliseconds)), PA_SEEK_RELATIVE_ON_READ,
+          bytesFor(StartMarginMilliseconds));
     if (voice.resting) {
         voice.resting = false;
         forget(pa_stream_cork(voice.playback, 0, nullptr, nullptr));

@@ -38,11 +38,15 @@ public:
     // the sound over a moment this process is not run. Only the server's own
     // part of it (what it has mixed ahead) delays a cue: a cue is written over
     // the rest, and a cut cue's rest is written over with its fade.
-    static constexpr int BufferMilliseconds = 210;
+    static constexpr int BufferMilliseconds = 410;
     // How much the server asks for at a time: each ask wakes a thread, even
     // while the cue written ahead still plays. The stream's latency is what
     // is left of the buffer after two asks, halved (a server's rule).
-    static constexpr int RequestMilliseconds = 100;
+    static constexpr int RequestMilliseconds = 200;
+    // How far beyond the server's read position a cue begins: past what the
+    // server has mixed ahead already (the stream's latency), where its first
+    // samples would be lost.
+    static constexpr int StartMarginMilliseconds = (BufferMilliseconds - 2 * RequestMilliseconds) / 2;
     // How much of a cue is written at once, beyond what the server asks
     // for: the whole of a chime, so that nothing wakes while it plays.
     static constexpr int WriteAheadMilliseconds = 1000;
@@ -51,7 +55,7 @@ public:
     static constexpr int CutMarginMilliseconds = 20;
     // After this much silence a stream rests, and nothing wakes for it: by
     // then the server has read the last of the cue.
-    static constexpr int RestAfterMilliseconds = 210;
+    static constexpr int RestAfterMilliseconds = 410;
     static_assert(RestAfterMilliseconds >= BufferMilliseconds);
 
 private:

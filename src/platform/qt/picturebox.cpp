@@ -86,13 +86,41 @@ void PictureBox::makeCanvas()
 
 void PictureBox::Cls()
 {
-    if (!qFuzzyCompare(canvas_.devicePixelRatio(), devicePixelRatioF()))
+    // A new experiment: its ring is the last one's, and only the last one's
+    // marks have to go from the screen. Said once the next points are known.
+    std::optional<ClearedMarks> cleared;
+    if (!repaintPending_ && !drawn_.empty() && std::holds_alternative<PointBatch>(drawn_.front())) {
+        const auto &ring = std::get<PointBatch>(drawn_.front());
+        cleared = ClearedMarks{ring.points, ring.colour, {}};
+        for (auto d = drawn_.begin() + 1; d != drawn_.end() && cleared; ++d) {
+            if (const auto *mark = std::get_if<CircleMark>(&*d))
+                cleared->marks += circleArea(*mark);
+            else
+                cleared.reset();
+        }
+    }
+    if (!qFuzzyCompare(canvas_.devicePixelRatio(), devicePixelRatioF())) {
         makeCanvas(); // the window moved to a screen of another density
+        cleared.reset();
+    }
     canvas_.fill(palette().color(QPalette::Base));
     printY_ = 0;
     printedLines_.clear();
     drawn_.clear();
-    scheduleRepaint();
+    if (!cleared) {
+        scheduleRepaint();
+        return;
+    }
+    cleared_ = std::move(cleared);
+    // Whatever comes next, or nothing, the screen is put right before it is
+    // painted.
+    QMetaObject::invokeMethod(this, &PictureBox::repaintClearedWhole, Qt::QueuedConnection);
+}
+
+void PictureBox::repaintClearedWhole()
+{
+    if (cleared_)
+        scheduleRepaint();
 }
 
 QPointF PictureBox::toPixels(float x, float y) const
@@ -117,6 +145,12 @@ void PictureBox::PSetPoints(std::span<const QPointF> points)
         lastBatch_ = std::make_shared<const std::vector<QPointF>>(points.begin(), points.end());
     drawn_.push_back(PointBatch{lastBatch_, foreColour_});
     plotPoints(*lastBatch_, foreColour_);
+    if (cleared_ && drawn_.size() == 1 && cleared_->points == lastBatch_ && cleared_->colour == foreColour_) {
+        const QRegion marks = std::move(cleared_->marks);
+        cleared_.reset();
+        scheduleRepaint(marks);
+        return;
+    }
     scheduleRepaint();
 }
 
@@ -153,18 +187,22 @@ void PictureBox::plotPoints(const std::vector<QPointF> &points, QRgb colour)
 void PictureBox::scheduleRepaint()
 {
     // One repaint request per batch of drawing, not one per point.
+    cleared_.reset();
     if (!repaintPending_) {
         repaintPending_ = true;
         update();
     }
 }
 
-void PictureBox::scheduleRepaint(const QRect &area)
+void PictureBox::scheduleRepaint(const QRegion &area)
 {
     // A mark repaints its own few pixels only: an automatic run draws ten a
     // second, and the whole box to the screen each time cost more than all
-    // the rest of a shot.
-    if (!repaintPending_)
+    // the rest of a shot. Anything drawn after a Cls but its ring repaints
+    // the whole box.
+    if (cleared_)
+        scheduleRepaint();
+    else if (!repaintPending_)
         update(area.translated(contentsRect().topLeft()));
 }
 
@@ -186,14 +224,23 @@ QRect PictureBox::drawCircle(const CircleMark &mark)
 {
     QPainter painter(&canvas_);
     QPen pen(mark.colour);
-    if (zoom_ != 1.0) // a pixel of the design
-        pen.setWidthF(zoom_);
+    pen.setWidthF(penWidth());
     painter.setPen(pen);
     const double r = double(mark.radius) * pixelsPerUnitX_; // radius in horizontal units
-    const QPointF centre = toPixels(mark.x, mark.y);
-    painter.drawEllipse(centre, r, r);
+    painter.drawEllipse(toPixels(mark.x, mark.y), r, r);
+    return circleArea(mark);
+}
+
+double PictureBox::penWidth() const
+{
+    return zoom_; // a pixel of the design
+}
+
+QRect PictureBox::circleArea(const CircleMark &mark) const
+{
     // The pen's width and antialiasing reach a little beyond the outline.
-    const double reach = r + pen.widthF() + 2;
+    const double reach = double(mark.radius) * pixelsPerUnitX_ + penWidth() + 2;
+    const QPointF centre = toPixels(mark.x, mark.y);
     return QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach).toAlignedRect();
 }
 

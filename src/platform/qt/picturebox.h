@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -83,9 +84,12 @@ private:
     void plotPoints(const std::vector<QPointF> &points, QRgb colour);
     // Draws the mark and returns the part of the area it touched.
     QRect drawCircle(const CircleMark &mark);
+    QRect circleArea(const CircleMark &mark) const;
+    double penWidth() const;
     void printLine(const QString &text);
     void scheduleRepaint();
-    void scheduleRepaint(const QRect &area);
+    void scheduleRepaint(const QRegion &area);
+    void repaintClearedWhole();
 
     QImage canvas_;
     QSize canvasSize_;
@@ -100,6 +104,16 @@ private:
     int printY_ = 0; // in pixels from the top of the area
     QRgb foreColour_ = qRgb(0, 0, 0);
     bool repaintPending_ = false; // of the whole box
+    // A Cls that took away only marks drawn over the first points since the
+    // Cls before: when those same points come first again, the screen
+    // differs from what it showed only where the marks were.
+    struct ClearedMarks
+    {
+        std::shared_ptr<const std::vector<QPointF>> points;
+        QRgb colour;
+        QRegion marks;
+    };
+    std::optional<ClearedMarks> cleared_;
     QStringList printedLines_;
     bool printsText_;
 };

@@ -69,6 +69,12 @@ void FormLabel::nameForScreenReaders()
 void FormLabel::setDesignFont(const QFont &font)
 {
     designFont_ = font;
+    // The counters are painted ten times a second while the timer fires, and
+    // none of the captions needs shaping: set glyph by glyph, the Gothic
+    // face's stand-ins draw every caption at every size from 8 to 60 px
+    // exactly as shaped, and shaping took a twelfth of the window's thread
+    // while firing.
+    designFont_.setStyleStrategy(QFont::StyleStrategy(designFont_.styleStrategy() | QFont::PreferNoShaping));
     setFont(font);
     fitCaption();
 }

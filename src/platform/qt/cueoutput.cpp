@@ -197,7 +197,8 @@ void CueOutput::fadeFromReadPosition(Voice &voice, bool known)
         frames = std::max<qint64>(0, (timing->write_index - timing->read_index - margin) / frameBytes());
     }
     if (frames == 0 || !voice.stream.stopEarlier(qsizetype(frames))) {
-        // Where the server reads is not known: what is queued plays out.
+        // Where the server reads is not known, or too little is queued to go
+        // back over: what is queued plays out, and the fade follows it.
         frames = 0;
         voice.stream.stop();
     }

@@ -18,7 +18,6 @@
 #include "platform/runtime/mixingrandomgenerator.h"
 #include "platform/qt/cueplayer.h"
 #include "platform/qt/designlook.h"
-#include "platform/qt/displayoptions.h"
 #include "results/resultswindow.h"
 
 #include <QApplication>
@@ -91,8 +90,6 @@ struct RealParts
 int main(int argc, char *argv[])
 {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
-    if (mode != "bare")
-        chooseDisplayOptions(); // as main() does; the bare window is Qt's own
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,7 +1,6 @@
 #include "forms/shootalot.h"
 #include "platform/qt/applicationend.h"
 #include "platform/qt/designlook.h"
-#include "platform/qt/displayoptions.h"
 #include "platform/qt/formruntime.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/cueplayer.h"
@@ -142,7 +141,6 @@ int main(int argc, char *argv[])
     }
     watch().previousHandler = qInstallMessageHandler(reportDisplayTrouble);
 
-    chooseDisplayOptions();
     QApplication app(argc, argv);
     platformStarted();
     QApplication::setApplicationName(QStringLiteral("shootalot"));

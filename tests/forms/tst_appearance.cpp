@@ -14,11 +14,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -234,6 +236,27 @@ private slots:
         const double inside = contrast(ring, focused.pixel(x + width, y));
         QVERIFY2(std::min(outside, inside) >= 3.0,
                  qPrintable(QStringLiteral("%1 and %2 to 1").arg(outside).arg(inside)));
+    }
+
+    // OK and Cancel of the shot-count box and the messages wear the pictures
+    // Fusion gives them, at every size a button may draw them.
+    void dialogButtonIcons_data()
+    {
+        QTest::addColumn<QStyle::StandardPixmap>("which");
+        QTest::newRow("OK") << QStyle::SP_DialogOkButton;
+        QTest::newRow("Cancel") << QStyle::SP_DialogCancelButton;
+    }
+    void dialogButtonIcons()
+    {
+        QFETCH(QStyle::StandardPixmap, which);
+        ProgramFixture program; // the program's look
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QIcon expected = fusion->standardIcon(which);
+        const QIcon shown = QApplication::style()->standardIcon(which);
+        QVERIFY(!expected.isNull());
+        for (int size : {16, 20, 24, 32, 48, 64, 128})
+            QVERIFY2(shown.pixmap(size).toImage() == expected.pixmap(size).toImage(),
+                     qPrintable(QString::number(size)));
     }
 
     // One icon for every window and dialog, at every size a desktop asks for

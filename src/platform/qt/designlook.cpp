@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QWidget>
 
 #include <array>
@@ -65,10 +66,17 @@ const QString ProgramIconBase = QStringLiteral(":/icons/shootalot");
 void addSizes(QIcon &icon, const QString &base, const auto &sizes)
 {
     for (int size : sizes)
-        icon.addFile(QStringLiteral("%1-%2.png").arg(base).arg(size), QSize(size, size));
+        icon.addPixmap(readPng(QStringLiteral("%1-%2.png").arg(base).arg(size)));
 }
 
 } // namespace
+
+QPixmap readPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 QIcon iconSet(const QString &base)
 {

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 #include <QString>
 
 // The look the windows were designed in, kept whatever the desktop's theme:
@@ -19,6 +20,11 @@ QIcon iconSet(const QString &base);
 
 // The program's own icon.
 QIcon programIcon();
+
+// A PNG of the program's or Qt's resources, read as the PNG it is. Read by
+// QIcon::addFile, a picture is first offered to every image plugin, which
+// loads them all (and libjpeg) before the first window.
+QPixmap readPng(const QString &path);
 
 // Gives the application Fusion with the light palette (see DesignStyle) and
 // the program's icon, so that every window and dialog carries them.

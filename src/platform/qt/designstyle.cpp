@@ -2,6 +2,7 @@
 
 #include "platform/qt/designlook.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -40,6 +41,38 @@ void DesignStyle::drawControl(ControlElement element, const QStyleOption *option
     painter->fillRect(QRect(ring.left(), ring.bottom() - w + 1, ring.width(), w), colour);
     painter->fillRect(QRect(ring.left(), ring.top(), w, ring.height()), colour);
     painter->fillRect(QRect(ring.right() - w + 1, ring.top(), w, ring.height()), colour);
+}
+
+QIcon DesignStyle::standardIcon(StandardPixmap which, const QStyleOption *option,
+                               const QWidget *widget) const
+{
+    // Where Fusion looks first (the icon theme's names), and what it falls
+    // back on (Qt's own pictures).
+    QStringList themed;
+    QLatin1StringView own;
+    switch (which) {
+    case SP_DialogOkButton:
+        themed = {QStringLiteral("dialog-ok")};
+        own = QLatin1StringView("ok");
+        break;
+    case SP_DialogCancelButton:
+        themed = {QStringLiteral("dialog-cancel"), QStringLiteral("process-stop")};
+        own = QLatin1StringView("cancel");
+        break;
+    default:
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+    if (QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty())
+        for (const QString &name : themed)
+            if (const QIcon fromTheme = QIcon::fromTheme(name); !fromTheme.isNull())
+                return fromTheme;
+    QIcon icon;
+    for (int size : {16, 32, 128})
+        icon.addPixmap(readPng(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-%1-%2.png")
+                .arg(own)
+                .arg(size)));
+    return icon;
 }
 
 } // namespace design

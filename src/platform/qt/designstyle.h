@@ -27,6 +27,11 @@ public:
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
 
+    // OK and Cancel of a dialog: the icon theme's pictures where it has
+    // them, else Qt's own, as Fusion gives them (see readPng).
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+
     // The ring's colour: more than 3 to 1 against the light face.
     static QColor focusRingColour() { return QColor(0, 90, 170); }
     static constexpr int FocusRingWidth = 2;

@@ -63,26 +63,22 @@ constexpr std::array LargeIconSizes{128, 256};
 
 const QString ProgramIconBase = QStringLiteral(":/icons/shootalot");
 
-void addSizes(QIcon &icon, const QString &base, const auto &sizes)
-{
-    for (int size : sizes)
-        icon.addPixmap(readPng(QStringLiteral("%1-%2.png").arg(base).arg(size)));
-}
-
 } // namespace
 
-QPixmap readPng(const QString &path)
+void addPngSizes(QIcon &icon, const QString &base, std::span<const int> sizes)
 {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    for (int size : sizes) {
+        QImageReader reader(QStringLiteral("%1-%2.png").arg(base).arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
 }
 
 QIcon iconSet(const QString &base)
 {
     QIcon icon;
-    addSizes(icon, base, FrameIconSizes);
-    addSizes(icon, base, LargeIconSizes);
+    addPngSizes(icon, base, FrameIconSizes);
+    addPngSizes(icon, base, LargeIconSizes);
     return icon;
 }
 
@@ -125,7 +121,7 @@ private:
     const QIcon &icon()
     {
         if (*wholeOffered_ && !large_) {
-            addSizes(icon_, ProgramIconBase, LargeIconSizes);
+            addPngSizes(icon_, ProgramIconBase, LargeIconSizes);
             large_ = true;
         }
         return icon_;
@@ -174,7 +170,7 @@ void applyDesignLook()
     // The frame's sizes of the icon now, every size once a window is up.
     auto wholeOffered = std::make_shared<bool>(false);
     QIcon frameSizes;
-    addSizes(frameSizes, ProgramIconBase, FrameIconSizes);
+    addPngSizes(frameSizes, ProgramIconBase, FrameIconSizes);
     QApplication::setWindowIcon(QIcon(new ProgramIconEngine(frameSizes, wholeOffered)));
     whenFirstWindowShown(qApp, std::chrono::seconds(1), [wholeOffered] {
         *wholeOffered = true;

@@ -2,8 +2,9 @@
 
 #include <QIcon>
 #include <QPalette>
-#include <QPixmap>
 #include <QString>
+
+#include <span>
 
 // The look the windows were designed in, kept whatever the desktop's theme:
 // a light palette for every window and dialog of the program, and its icon.
@@ -21,10 +22,10 @@ QIcon iconSet(const QString &base);
 // The program's own icon.
 QIcon programIcon();
 
-// A PNG of the program's or Qt's resources, read as the PNG it is. Read by
-// QIcon::addFile, a picture is first offered to every image plugin, which
-// loads them all (and libjpeg) before the first window.
-QPixmap readPng(const QString &path);
+// Adds base-16.png, base-32.png, ... for the sizes given, each read as the
+// PNG it is. Read by QIcon::addFile, a picture is first offered to every
+// image plugin, which loads them all (and libjpeg) before the first window.
+void addPngSizes(QIcon &icon, const QString &base, std::span<const int> sizes);
 
 // Gives the application Fusion with the light palette (see DesignStyle) and
 // the program's icon, so that every window and dialog carries them.

@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <array>
+
 namespace design {
 
 DesignStyle::DesignStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -66,12 +68,10 @@ QIcon DesignStyle::standardIcon(StandardPixmap which, const QStyleOption *option
         for (const QString &name : themed)
             if (const QIcon fromTheme = QIcon::fromTheme(name); !fromTheme.isNull())
                 return fromTheme;
+    static constexpr std::array QtsOwnSizes{16, 32, 128};
     QIcon icon;
-    for (int size : {16, 32, 128})
-        icon.addPixmap(readPng(
-            QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-%1-%2.png")
-                .arg(own)
-                .arg(size)));
+    addPngSizes(icon, QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-") + own,
+                QtsOwnSizes);
     return icon;
 }
 

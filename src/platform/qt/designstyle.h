@@ -28,7 +28,7 @@ public:
                      const QWidget *widget = nullptr) const override;
 
     // OK and Cancel of a dialog: the icon theme's pictures where it has
-    // them, else Qt's own, as Fusion gives them (see readPng).
+    // them, else Qt's own, as Fusion gives them (see addPngSizes).
     QIcon standardIcon(StandardPixmap which, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
 

@@ -39,7 +39,7 @@ bench:
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
 	@xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
 	@bash bench/cue-latency.sh build-bench/bench/shootalot_cuelatency
-	@bash bench/firing-cpu.sh build-bench/src/app/shootalot
+	@bash bench/firing-cpu.sh build-bench/src/app/shootalot build-bench/bench/shootalot_probe
 	@bash bench/help-memory.sh build-bench/bench/shootalot_probe
 
 # Every test again under AddressSanitizer (leaks included) and

@@ -3,18 +3,21 @@
 # same program at rest, as a classroom's desktop has it: an X display with a
 # window manager, the accessibility bus on (as a screen reader's desktop
 # has it) and a sound server playing the cues (a private PulseAudio). Three
-# runs of 20 s each; prints the median, in percent of one core.
-#   firing-cpu.sh PROGRAM
+# runs of 20 s each; prints the median, in percent of one core. Given the
+# probe, a bare Qt window whose one label ticks at the same pace is measured
+# in the same runs: what this machine charges any window for that pace.
+#   firing-cpu.sh PROGRAM [PROBE]
 # Says why and measures nothing where a part is missing.
 set -u
 program=$(realpath "$1")
+probe=${2:+$(realpath "$2")}
 if [ -z "${FIRING_CPU_INSIDE:-}" ]; then
   for tool in xvfb-run dbus-run-session openbox xdotool; do
     command -v $tool >/dev/null || { echo "CPU while firing: not measured ($tool is not installed)"; exit 0; }
   done
   export FIRING_CPU_INSIDE=1
   # The buses' own chatter on standard error is not ours to print.
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program" 2>/dev/null
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program" $probe 2>/dev/null
 fi
 . "$(dirname "$0")/../scripts/private-pulseaudio.sh"
 start_private_pulseaudio >/dev/null || { echo "CPU while firing: not measured (no sound server)"; exit 0; }
@@ -30,7 +33,7 @@ ticks() { awk '{print $14 + $15}' /proc/$app/stat; }
 wakes() { cat /proc/$app/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
 percent() { printf '%.2f' "$(echo "scale=4; 100 * $1 / $(getconf CLK_TCK) / $2" | bc)"; }
 median() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
-rest=(); firing=(); restWakes=(); firingWakes=()
+rest=(); firing=(); restWakes=(); firingWakes=(); ticking=(); tickingWakes=()
 for run in 1 2 3; do
   work=$(mktemp -d)
   (cd "$work" && exec "$program" 2>/dev/null) & app=$!
@@ -45,8 +48,19 @@ for run in 1 2 3; do
   t0=$(ticks); w0=$(wakes); sleep 20; t1=$(ticks); w1=$(wakes)
   firing+=($(percent $((t1 - t0)) 20)); firingWakes+=($(( (w1 - w0) / 20 )))
   kill $app; wait $app 2>/dev/null; rm -rf "$work"
+  [ -n "$probe" ] || continue
+  "$probe" ticking 2>/dev/null & app=$!
+  for _ in $(seq 100); do xdotool search --name "Ticking window" >/dev/null 2>&1 && break; sleep 0.1; done
+  sleep 1
+  t0=$(ticks); w0=$(wakes); sleep 20; t1=$(ticks); w1=$(wakes)
+  ticking+=($(percent $((t1 - t0)) 20)); tickingWakes+=($(( (w1 - w0) / 20 )))
+  kill $app; wait $app 2>/dev/null
 done
 printf '%-44s %9s %%\n' "CPU at rest, of one core (median of 3 x 20 s)" "$(median "${rest[@]}")"
 printf '%-44s %9s %%\n' "CPU while AutoStart fires at N = 5" "$(median "${firing[@]}")"
 printf '%-44s %9s /s\n' "wake-ups of its threads: at rest" "$(median "${restWakes[@]}")"
 printf '%-44s %9s /s\n' "  while AutoStart fires at N = 5" "$(median "${firingWakes[@]}")"
+if [ -n "$probe" ]; then
+  printf '%-44s %9s %%\n' "CPU of a bare window ticking as fast" "$(median "${ticking[@]}")"
+  printf '%-44s %9s /s\n' "  its wake-ups" "$(median "${tickingWakes[@]}")"
+fi

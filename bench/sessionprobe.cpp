@@ -10,6 +10,10 @@
 //                             rounds 50 and 1000 (SHOOTALOT_ROUNDS: more)
 //   shootalot_probe bare      a bare Qt window asking the same question, for
 //                             comparison: prints "prompt" once its box is shown
+//   shootalot_probe ticking   a bare Qt window whose one label counts 1 to 5
+//                             ten times a second, as the shot counter does while
+//                             AutoStart fires at N = 5: what any window costs
+//                             at that pace, for comparison; runs until killed
 #include "processmemory.h"
 #include "programfixture.h"
 
@@ -22,6 +26,8 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -106,6 +112,21 @@ int main(int argc, char *argv[])
         std::printf("prompt\n");
         std::fflush(stdout);
         return 0;
+    }
+    if (mode == "ticking") {
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("Ticking window"));
+        window.resize(547, 620);
+        QLabel counter(&window);
+        counter.setGeometry(10, 10, 40, 20);
+        counter.setFrameShape(QFrame::Box);
+        int shot = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &counter,
+                         [&] { counter.setNum(shot++ % 5 + 1); });
+        tick.start(100);
+        window.show();
+        return QApplication::exec();
     }
     if (mode == "helprounds") {
         RealParts parts;

@@ -102,6 +102,14 @@ private slots:
         QCOMPARE(font.families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
         QVERIFY(font.families().contains(QStringLiteral("IPAPGothic")));
         QVERIFY(widget->isVisible());
+        if (label || qobject_cast<QPushButton *>(widget)) {
+            // Set glyph by glyph, as captions are for speed, it looks just as shaped.
+            const QImage asSet = widget->grab().toImage();
+            QFont shaped = widget->font();
+            shaped.setStyleStrategy(QFont::StyleStrategy(shaped.styleStrategy() & ~QFont::PreferNoShaping));
+            widget->setFont(shaped);
+            QCOMPARE(widget->grab().toImage(), asSet);
+        }
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
             QCOMPARE(button->text(), caption);
             QVERIFY(button->isEnabled());

@@ -106,7 +106,7 @@ void DesignLayout::apply(QWidget &window, double zoom, QPoint origin) const
             break;
         case ControlKind::CommandButton:
             if (c->font)
-                widget->setFont(zoomedFont(*c->font, zoom));
+                widget->setFont(design::captionFont(zoomedFont(*c->font, zoom)));
             widget->setGeometry(geometry);
             break;
         case ControlKind::Multimedia:

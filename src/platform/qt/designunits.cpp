@@ -41,4 +41,10 @@ QFont gothicFont(double points, bool bold, double zoom)
     return font;
 }
 
+QFont captionFont(QFont font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
 } // namespace design

@@ -24,5 +24,12 @@ QColor colorFromBgr(quint32 bgr);
 // The Japanese proportional Gothic face the windows are designed in, with
 // the stand-ins Linux desktops have, best first.
 QFont gothicFont(double points, bool bold, double zoom = 1.0);
+// A caption's font: the same, set glyph by glyph rather than shaped. The
+// Gothic face's stand-ins draw every caption of the windows, labels' and
+// buttons', at every size from 8 to 60 px exactly as shaped; labels and
+// buttons of one size then share one font engine (made once, at start-up),
+// and the counters repainted at every automatic shot skip shaping, which
+// took a twelfth of the window's thread while firing.
+QFont captionFont(QFont font);
 
 } // namespace design

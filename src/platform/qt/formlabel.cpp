@@ -1,5 +1,7 @@
 #include "platform/qt/formlabel.h"
 
+#include "platform/qt/designunits.h"
+
 #include <QPainter>
 
 FormLabel::FormLabel(QWidget *parent)
@@ -68,13 +70,7 @@ void FormLabel::nameForScreenReaders()
 
 void FormLabel::setDesignFont(const QFont &font)
 {
-    designFont_ = font;
-    // The counters are painted ten times a second while the timer fires, and
-    // none of the captions needs shaping: set glyph by glyph, the Gothic
-    // face's stand-ins draw every caption at every size from 8 to 60 px
-    // exactly as shaped, and shaping took a twelfth of the window's thread
-    // while firing.
-    designFont_.setStyleStrategy(QFont::StyleStrategy(designFont_.styleStrategy() | QFont::PreferNoShaping));
+    designFont_ = design::captionFont(font);
     setFont(font);
     fitCaption();
 }

@@ -17,7 +17,7 @@ if [ -z "${FIRING_CPU_INSIDE:-}" ]; then
   done
   export FIRING_CPU_INSIDE=1
   # The buses' own chatter on standard error is not ours to print.
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program" $probe 2>/dev/null
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program" ${probe:+"$probe"} 2>/dev/null
 fi
 . "$(dirname "$0")/../scripts/private-pulseaudio.sh"
 start_private_pulseaudio >/dev/null || { echo "CPU while firing: not measured (no sound server)"; exit 0; }

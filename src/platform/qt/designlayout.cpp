@@ -92,7 +92,7 @@ void DesignLayout::apply(QWidget &window, double zoom, QPoint origin) const
             label->setFixedSize(geometry.size());
             label->setGeometry(geometry);
             if (c->font)
-                label->setDesignFont(zoomedFont(*c->font, zoom));
+                label->setDesignFont(design::captionFont(zoomedFont(*c->font, zoom)));
             break;
         }
         case ControlKind::PictureBox:

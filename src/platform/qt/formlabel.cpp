@@ -1,7 +1,5 @@
 #include "platform/qt/formlabel.h"
 
-#include "platform/qt/designunits.h"
-
 #include <QPainter>
 
 FormLabel::FormLabel(QWidget *parent)
@@ -70,7 +68,7 @@ void FormLabel::nameForScreenReaders()
 
 void FormLabel::setDesignFont(const QFont &font)
 {
-    designFont_ = design::captionFont(font);
+    designFont_ = font;
     setFont(font);
     fitCaption();
 }

@@ -38,11 +38,12 @@ public:
     // the sound over a moment this process is not run. Only the server's own
     // part of it (what it has mixed ahead) delays a cue: a cue is written over
     // the rest, and a cut cue's rest is written over with its fade.
-    static constexpr int BufferMilliseconds = 410;
+    static constexpr int BufferMilliseconds = 1010;
     // How much the server asks for at a time: each ask wakes a thread, even
-    // while the cue written ahead still plays. The stream's latency is what
-    // is left of the buffer after two asks, halved (a server's rule).
-    static constexpr int RequestMilliseconds = 200;
+    // while the cue written ahead still plays, so asks are few and large.
+    // The stream's latency is what is left of the buffer after two asks,
+    // halved (a server's rule).
+    static constexpr int RequestMilliseconds = 500;
     // How far beyond the server's read position a cue begins: past what the
     // server has mixed ahead already (the stream's latency), where its first
     // samples would be lost.
@@ -53,9 +54,13 @@ public:
     // How far beyond the server's read position a cut cue begins to fade:
     // room for what the server reads while the fade is on its way.
     static constexpr int CutMarginMilliseconds = 20;
-    // After this much silence a stream rests, and nothing wakes for it: by
-    // then the server has read the last of the cue.
-    static constexpr int RestAfterMilliseconds = 410;
+    // After this much silence has been written a stream rests, and nothing
+    // wakes for it: by then the server has read the last of the cue. Long
+    // enough that at the fastest automatic pace (a verdict every half second,
+    // each stream taking every other cue) a stream plays on between its cues:
+    // corked and started again at every cue, it cost three more messages from
+    // the server each time.
+    static constexpr int RestAfterMilliseconds = 2520;
     static_assert(RestAfterMilliseconds >= BufferMilliseconds);
 
 private:

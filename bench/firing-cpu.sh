@@ -2,8 +2,9 @@
 # The CPU the real program uses while AutoStart fires at N = 5, against the
 # same program at rest, as a classroom's desktop has it: an X display with a
 # window manager, the accessibility bus on (as a screen reader's desktop
-# has it) and a sound server playing the cues (a private PulseAudio). Three
-# runs of 20 s each; prints the median, in percent of one core. Given the
+# has it) and a sound server playing the cues (a private PulseAudio). Five
+# runs of 20 s each; prints the median, in percent of one core, and each run's
+# figure while firing: this machine's speed varies from run to run. Given the
 # probe, a bare Qt window whose one label ticks at the same pace is measured
 # in the same runs: what this machine charges any window for that pace.
 #   firing-cpu.sh PROGRAM [PROBE]
@@ -32,9 +33,9 @@ ticks() { awk '{print $14 + $15}' /proc/$app/stat; }
 # threads together: on a virtual machine each costs more than its work.
 wakes() { cat /proc/$app/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
 percent() { printf '%.2f' "$(echo "scale=4; 100 * $1 / $(getconf CLK_TCK) / $2" | bc)"; }
-median() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 rest=(); firing=(); restWakes=(); firingWakes=(); ticking=(); tickingWakes=()
-for run in 1 2 3; do
+for run in 1 2 3 4 5; do
   work=$(mktemp -d)
   (cd "$work" && exec "$program" 2>/dev/null) & app=$!
   for _ in $(seq 100); do xdotool search --name "Setting the number" >/dev/null 2>&1 && break; sleep 0.1; done
@@ -56,11 +57,13 @@ for run in 1 2 3; do
   ticking+=($(percent $((t1 - t0)) 20)); tickingWakes+=($(( (w1 - w0) / 20 )))
   kill $app; wait $app 2>/dev/null
 done
-printf '%-44s %9s %%\n' "CPU at rest, of one core (median of 3 x 20 s)" "$(median "${rest[@]}")"
+printf '%-44s %9s %%\n' "CPU at rest, of one core (median of 5 x 20 s)" "$(median "${rest[@]}")"
 printf '%-44s %9s %%\n' "CPU while AutoStart fires at N = 5" "$(median "${firing[@]}")"
+printf '%-44s %9s\n' "  each run" "${firing[*]}"
 printf '%-44s %9s /s\n' "wake-ups of its threads: at rest" "$(median "${restWakes[@]}")"
 printf '%-44s %9s /s\n' "  while AutoStart fires at N = 5" "$(median "${firingWakes[@]}")"
 if [ -n "$probe" ]; then
   printf '%-44s %9s %%\n' "CPU of a bare window ticking as fast" "$(median "${ticking[@]}")"
+  printf '%-44s %9s\n' "  each run" "${ticking[*]}"
   printf '%-44s %9s /s\n' "  its wake-ups" "$(median "${tickingWakes[@]}")"
 fi

@@ -6,7 +6,9 @@
 # runs of 20 s each; prints the median, in percent of one core, and each run's
 # figure while firing: this machine's speed varies from run to run. Given the
 # probe, a bare Qt window whose one label ticks at the same pace is measured
-# in the same runs: what this machine charges any window for that pace.
+# in the same runs: what this machine charges any window for that pace. The
+# sound server's own CPU while the program fires is printed too: it renders
+# at the cues' latency, which is part of what the cues cost the machine.
 #   firing-cpu.sh PROGRAM [PROBE]
 # Says why and measures nothing where a part is missing.
 set -u
@@ -28,13 +30,13 @@ export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 openbox >/dev/null 2>&1 & wm=$!
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
-ticks() { awk '{print $14 + $15}' /proc/$app/stat; }
+ticks() { awk '{print $14 + $15}' /proc/${1:-$app}/stat; }
 # Times a thread of the program went to sleep and was woken again, all its
 # threads together: on a virtual machine each costs more than its work.
-wakes() { cat /proc/$app/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
+wakes() { cat /proc/${1:-$app}/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
 percent() { printf '%.2f' "$(echo "scale=4; 100 * $1 / $(getconf CLK_TCK) / $2" | bc)"; }
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
-rest=(); firing=(); restWakes=(); firingWakes=(); ticking=(); tickingWakes=()
+rest=(); firing=(); restWakes=(); firingWakes=(); ticking=(); tickingWakes=(); server=(); serverWakes=()
 for run in 1 2 3 4 5; do
   work=$(mktemp -d)
   (cd "$work" && exec "$program" 2>/dev/null) & app=$!
@@ -46,8 +48,11 @@ for run in 1 2 3 4 5; do
   rest+=($(percent $((t1 - t0)) 20)); restWakes+=($(( (w1 - w0) / 20 )))
   xdotool key Tab Tab space # Command2: AutoStart
   sleep 1
+  s0=$(ticks $pulse_pid); v0=$(wakes $pulse_pid)
   t0=$(ticks); w0=$(wakes); sleep 20; t1=$(ticks); w1=$(wakes)
+  s1=$(ticks $pulse_pid); v1=$(wakes $pulse_pid)
   firing+=($(percent $((t1 - t0)) 20)); firingWakes+=($(( (w1 - w0) / 20 )))
+  server+=($(percent $((s1 - s0)) 20)); serverWakes+=($(( (v1 - v0) / 20 )))
   kill $app; wait $app 2>/dev/null; rm -rf "$work"
   [ -n "$probe" ] || continue
   "$probe" ticking 2>/dev/null & app=$!
@@ -60,6 +65,8 @@ done
 printf '%-44s %9s %%\n' "CPU at rest, of one core (median of 5 x 20 s)" "$(median "${rest[@]}")"
 printf '%-44s %9s %%\n' "CPU while AutoStart fires at N = 5" "$(median "${firing[@]}")"
 printf '%-44s %9s\n' "  each run" "${firing[*]}"
+printf '%-44s %9s %%\n' "  the sound server meanwhile" "$(median "${server[@]}")"
+printf '%-44s %9s /s\n' "  its wake-ups" "$(median "${serverWakes[@]}")"
 printf '%-44s %9s /s\n' "wake-ups of its threads: at rest" "$(median "${restWakes[@]}")"
 printf '%-44s %9s /s\n' "  while AutoStart fires at N = 5" "$(median "${firingWakes[@]}")"
 if [ -n "$probe" ]; then

@@ -36,6 +36,15 @@ ticks() { awk '{print $14 + $15}' /proc/${1:-$app}/stat; }
 wakes() { cat /proc/${1:-$app}/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
 percent() { printf '%.2f' "$(echo "scale=4; 100 * $1 / $(getconf CLK_TCK) / $2" | bc)"; }
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+# Watches 20 s: sets cpu and woke for the process measured, serverCpu and
+# serverWoke for the sound server meanwhile.
+watch20() {
+  local t0 w0 s0 v0
+  t0=$(ticks); w0=$(wakes); s0=$(ticks $pulse_pid); v0=$(wakes $pulse_pid)
+  sleep 20
+  cpu=$(percent $(( $(ticks) - t0 )) 20); woke=$(( ($(wakes) - w0) / 20 ))
+  serverCpu=$(percent $(( $(ticks $pulse_pid) - s0 )) 20); serverWoke=$(( ($(wakes $pulse_pid) - v0) / 20 ))
+}
 rest=(); firing=(); restWakes=(); firingWakes=(); ticking=(); tickingWakes=(); server=(); serverWakes=()
 for run in 1 2 3 4 5; do
   work=$(mktemp -d)
@@ -44,22 +53,16 @@ for run in 1 2 3 4 5; do
   xdotool key ctrl+a type 5; xdotool key Return
   for _ in $(seq 100); do xdotool search --name "Shoot a Lot" >/dev/null 2>&1 && break; sleep 0.1; done
   sleep 1
-  t0=$(ticks); w0=$(wakes); sleep 20; t1=$(ticks); w1=$(wakes)
-  rest+=($(percent $((t1 - t0)) 20)); restWakes+=($(( (w1 - w0) / 20 )))
+  watch20; rest+=($cpu); restWakes+=($woke)
   xdotool key Tab Tab space # Command2: AutoStart
   sleep 1
-  s0=$(ticks $pulse_pid); v0=$(wakes $pulse_pid)
-  t0=$(ticks); w0=$(wakes); sleep 20; t1=$(ticks); w1=$(wakes)
-  s1=$(ticks $pulse_pid); v1=$(wakes $pulse_pid)
-  firing+=($(percent $((t1 - t0)) 20)); firingWakes+=($(( (w1 - w0) / 20 )))
-  server+=($(percent $((s1 - s0)) 20)); serverWakes+=($(( (v1 - v0) / 20 )))
+  watch20; firing+=($cpu); firingWakes+=($woke); server+=($serverCpu); serverWakes+=($serverWoke)
   kill $app; wait $app 2>/dev/null; rm -rf "$work"
   [ -n "$probe" ] || continue
   "$probe" ticking 2>/dev/null & app=$!
   for _ in $(seq 100); do xdotool search --name "Ticking window" >/dev/null 2>&1 && break; sleep 0.1; done
   sleep 1
-  t0=$(ticks); w0=$(wakes); sleep 20; t1=$(ticks); w1=$(wakes)
-  ticking+=($(percent $((t1 - t0)) 20)); tickingWakes+=($(( (w1 - w0) / 20 )))
+  watch20; ticking+=($cpu); tickingWakes+=($woke)
   kill $app; wait $app 2>/dev/null
 done
 printf '%-44s %9s %%\n' "CPU at rest, of one core (median of 5 x 20 s)" "$(median "${rest[@]}")"

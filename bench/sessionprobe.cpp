@@ -22,6 +22,7 @@
 #include "platform/runtime/mixingrandomgenerator.h"
 #include "platform/qt/cueplayer.h"
 #include "platform/qt/designlook.h"
+#include "platform/qt/fontconfigwarmup.h"
 #include "results/resultswindow.h"
 
 #include <QApplication>
@@ -96,6 +97,8 @@ struct RealParts
 int main(int argc, char *argv[])
 {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
+    if (mode == "startup")
+        startReadingFontConfiguration(); // as main() does, first
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

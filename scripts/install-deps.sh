@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
   libpulse-dev         # the PulseAudio client library, which sends the sound cues to the sound server
   libsndfile1-dev      # libsndfile, which decodes them (any WAV flavour, and reports damage)
+  libfontconfig-dev    # fontconfig, whose configuration the program starts reading before Qt asks for it
   libgl-dev            # Qt's CMake package asks for the OpenGL headers
   fonts-morisawa-bizud-gothic # BIZ UDPGothic, the stand-in for the windows' Japanese Gothic face (with a real bold)
   fonts-ipafont-gothic # IPAPGothic, the stand-in where BIZ UDPGothic is missing

@@ -1,6 +1,7 @@
 #include "forms/shootalot.h"
 #include "platform/qt/applicationend.h"
 #include "platform/qt/designlook.h"
+#include "platform/qt/fontconfigwarmup.h"
 #include "platform/qt/formruntime.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/cueplayer.h"
@@ -139,6 +140,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "shootalot: no display to open the window on (DISPLAY is not set)\n");
         return 2;
     }
+    startReadingFontConfiguration(); // while Qt connects to the display
     watch().previousHandler = qInstallMessageHandler(reportDisplayTrouble);
 
     QApplication app(argc, argv);

@@ -3,7 +3,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build build-program deps deps-test bench sanitize screenshots package lint-package clean
+.PHONY: run test layers build build-program deps deps-test bench sanitize screenshots package lint-package clean
 
 # What building and running the program needs, and no more.
 deps:
@@ -31,6 +31,11 @@ run: build-program
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Whether every include and link of src/ points down the layering
+# (tools/check-layers.cmake); make test runs it too.
+layers:
+	@cmake -DSRC=src -P tools/check-layers.cmake
 
 bench: CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release -DSHOOTALOT_BENCHMARKS=ON
 bench: BUILD = build-bench

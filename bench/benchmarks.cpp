@@ -4,8 +4,8 @@
 #include "programfixture.h"
 
 #include "experiment/experimentoperations.h"
-#include "platform/qt/picturebox.h"
-#include "results/chartview.h"
+#include "formkit/picturebox.h"
+#include "charts/chartview.h"
 #include "results/resultswindow.h"
 
 #include <QApplication>

@@ -10,11 +10,11 @@
 #include "listening.h"
 
 #include "forms/shootalot.h"
-#include "platform/qt/cuedecoder.h"
-#include "platform/qt/cueplayer.h"
-#include "platform/qt/formruntime.h"
-#include "platform/runtime/clock.h"
-#include "platform/runtime/mixingrandomgenerator.h"
+#include "sound/cuedecoder.h"
+#include "sound/cueplayer.h"
+#include "formkit/formruntime.h"
+#include "runtime/clock.h"
+#include "runtime/mixingrandomgenerator.h"
 
 #include <QApplication>
 #include <QAudioSource>

@@ -17,12 +17,12 @@
 #include "processmemory.h"
 #include "programfixture.h"
 
-#include "platform/runtime/clock.h"
-#include "platform/qt/formruntime.h"
-#include "platform/runtime/mixingrandomgenerator.h"
-#include "platform/qt/cueplayer.h"
-#include "platform/qt/designlook.h"
-#include "platform/qt/fontconfigwarmup.h"
+#include "runtime/clock.h"
+#include "formkit/formruntime.h"
+#include "runtime/mixingrandomgenerator.h"
+#include "sound/cueplayer.h"
+#include "formkit/designlook.h"
+#include "app/fontconfigwarmup.h"
 #include "results/resultswindow.h"
 
 #include <QApplication>

@@ -8,8 +8,8 @@
 // experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png).
 #include "programfixture.h"
 
-#include "platform/qt/designlook.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/designlook.h"
+#include "formkit/picturebox.h"
 #include "results/resultswindow.h"
 
 #include <QApplication>

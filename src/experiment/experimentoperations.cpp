@@ -1,20 +1,19 @@
 #include "experiment/experimentoperations.h"
 
-#include "experiment/experimentresults.h"
+#include "experiment/experimentrecorder.h"
 #include "experiment/experimentstate.h"
 #include "experiment/messages.h"
-#include "platform/runtime/clock.h"
-#include "platform/runtime/controls.h"
-#include "platform/runtime/dialogs.h"
-#include "platform/runtime/playcue.h"
-#include "platform/runtime/programend.h"
-#include "platform/runtime/randomsource.h"
-#include "platform/runtime/runtimefunctions.h"
+#include "runtime/clock.h"
+#include "runtime/controls.h"
+#include "runtime/dialogs.h"
+#include "runtime/playcue.h"
+#include "runtime/programend.h"
+#include "runtime/randomsource.h"
+#include "runtime/runtimefunctions.h"
 
 #include <QPointF>
 
 #include <cmath>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -25,7 +24,6 @@ constexpr float RingSweepEnd = 6.283184f;
 constexpr float RingSweepStep = 0.001f;
 constexpr float DistanceScale = 200;
 constexpr float DistanceOffset = 1;
-constexpr int HitLimit = 20;
 constexpr double AngleScale = 6.283184; // not 2 pi to full precision, by design
 constexpr float MarkRadius = 2;
 constexpr int HitColour = 9;
@@ -90,7 +88,7 @@ void ExperimentOperations::drawDistance()
     services_.random.Randomize(services_.clock.Timer());
     const float r1 = services_.random.Rnd();
     state_.Distance = runtime::Int(double(r1) * double(DistanceScale) + double(DistanceOffset));
-    if (state_.Distance <= HitLimit)
+    if (IsHit(state_.Distance))
         ++state_.Hits;
 }
 
@@ -106,9 +104,13 @@ bool ExperimentOperations::countVerdict()
         ++state_.Successes;
     else
         ++state_.Failures;
-    if (services_.results)
-        services_.results->record(state_.ShotsPerExperiment, state_.Hits);
     return success;
+}
+
+void ExperimentOperations::recordVerdict()
+{
+    if (services_.recorder)
+        services_.recorder->experimentJudged(state_.ShotsPerExperiment, state_.Hits);
 }
 
 void ExperimentOperations::drawDirection()
@@ -133,13 +135,15 @@ void ExperimentOperations::FireShot(const QString &successCaption, const QString
     drawDistance();
     // The verdict comes after this shot has been counted, so an experiment
     // whose only hit is its last shot is a success.
-    if (isLastShot())
+    if (isLastShot()) {
         judgeExperiment(successCaption, failureCaption);
+        recordVerdict();
+    }
 
     showTally();
 
     drawDirection();
-    const QColor markColour = runtime::QBColor(state_.Distance > HitLimit ? MissColour : HitColour);
+    const QColor markColour = runtime::QBColor(IsHit(state_.Distance) ? HitColour : MissColour);
     controls_.Picture1.Circle(state_.ImpactX, state_.ImpactY, MarkRadius, markColour);
 }
 
@@ -148,8 +152,10 @@ bool ExperimentOperations::quietShot()
     advanceShot();
     drawDistance();
     const bool judged = isLastShot();
-    if (judged)
+    if (judged) {
         countVerdict();
+        recordVerdict();
+    }
     drawDirection();
     return judged;
 }
@@ -159,15 +165,16 @@ void ExperimentOperations::RunExperiments(qint64 experiments, const QString &suc
 {
     if (experiments <= 0 || state_.ShotsPerExperiment <= 0)
         return;
-    std::optional<ExperimentResults::Batch> oneChange;
-    if (services_.results)
-        oneChange.emplace(*services_.results);
+    if (services_.recorder)
+        services_.recorder->runStarted();
     for (qint64 judged = 0; judged < experiments - 1;)
         if (quietShot())
             ++judged;
     do
         FireShot(successCaption, failureCaption);
     while (!isLastShot());
+    if (services_.recorder)
+        services_.recorder->runFinished();
 }
 
 void ExperimentOperations::judgeExperiment(const QString &successCaption,
@@ -236,8 +243,6 @@ void ExperimentOperations::ShowTheory()
         state_.LoopValue = state_.LoopValue + 1;
     }
     const auto theory = static_cast<float>(1.0 - double(state_.MissProbability));
-    if (services_.results)
-        services_.results->setShotsPerExperiment(state_.ShotsPerExperiment);
     controls_.Label15.setCaption(runtime::Format(double(theory), RateFormat));
 }
 

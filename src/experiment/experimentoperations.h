@@ -5,7 +5,7 @@
 struct ExperimentState;
 class Clock;
 class Dialogs;
-class ExperimentResults;
+class ExperimentRecorder;
 class LabelControl;
 class MultimediaControl;
 class PlotSurface;
@@ -34,8 +34,8 @@ struct ExperimentServices
     Clock &clock;
     Dialogs &dialogs;
     ProgramEnd &programEnd;
-    // Where every judged experiment is recorded, when anything keeps them.
-    ExperimentResults *results = nullptr;
+    // Told of every judged experiment, when anything keeps them.
+    ExperimentRecorder *recorder = nullptr;
 };
 
 enum class EntryOutcome {
@@ -73,8 +73,10 @@ private:
     bool advanceShot();
     void drawDistance();
     bool isLastShot() const;
-    // Counts the verdict and records it; true for a success.
+    // Counts the verdict; true for a success.
     bool countVerdict();
+    // Tells the recorder of the experiment just judged.
+    void recordVerdict();
     void drawDirection();
     // One shot with no control touched; true when it ended an experiment.
     bool quietShot();

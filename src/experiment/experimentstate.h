@@ -26,5 +26,12 @@ struct ExperimentState
     qint64 experimentsJudged() const { return Successes + Failures; }
 };
 
+// A shot hits when it lands within the ring's radius of the centre, on the
+// ring included.
+constexpr bool IsHit(int distance)
+{
+    return distance <= 20;
+}
+
 // Back to no experiment judged and no shot fired. Touches nothing else.
 void ResetCounters(ExperimentState &state);

@@ -2,11 +2,11 @@
 
 #include "experiment/messages.h"
 #include "forms/form1design.h"
-#include "platform/qt/formlabel.h"
-#include "platform/qt/formruntime.h"
-#include "platform/qt/mcicontrol.h"
-#include "platform/qt/picturebox.h"
-#include "platform/runtime/playcue.h"
+#include "formkit/formlabel.h"
+#include "formkit/formruntime.h"
+#include "formkit/mcicontrol.h"
+#include "formkit/picturebox.h"
+#include "runtime/playcue.h"
 #include "results/resultswindow.h"
 
 #include <QAction>
@@ -95,8 +95,7 @@ void Form1::runFast(qint64 experiments)
         return;
     c.Command5.setEnabled(true);
     operations().RunExperiments(experiments, messages::automaticSuccess(), messages::automaticFailure());
-    c.Picture1.setAccessibleDescription(
-        messages::plotHeard(state_.ShotIndex, state_.ShotsPerExperiment, state_.Hits));
+    describePlot();
     if (resultsWindow_)
         resultsWindow_->announceSummary();
 }
@@ -121,16 +120,22 @@ EntryOutcome Form1::prepareExperiment()
     if (experiment.AskShotsPerExperiment() == EntryOutcome::ProgramEnded)
         return EntryOutcome::ProgramEnded; // nothing more may run
     experiment.ShowTheory();
+    results_.setShotsPerExperiment(state_.ShotsPerExperiment);
     window()->announce(messages::readyHeard(state_.ShotsPerExperiment));
     return EntryOutcome::Accepted;
+}
+
+void Form1::describePlot()
+{
+    controls().Picture1.setAccessibleDescription(
+        messages::plotHeard(state_.ShotIndex, state_.ShotsPerExperiment, state_.Hits));
 }
 
 void Form1::describeShot(bool announceShot)
 {
     Form1Controls &c = controls();
-    c.Picture1.setAccessibleDescription(
-        messages::plotHeard(state_.ShotIndex, state_.ShotsPerExperiment, state_.Hits));
-    QString said = announceShot ? messages::shotHeard(state_.ShotIndex, state_.Distance <= 20) : QString();
+    describePlot();
+    QString said = announceShot ? messages::shotHeard(state_.ShotIndex, IsHit(state_.Distance)) : QString();
     if (state_.ShotIndex == state_.ShotsPerExperiment)
         said += (said.isEmpty() ? QString() : QStringLiteral(" "))
               + messages::verdictHeard(c.Label9.caption(), c.Label5.caption());
@@ -188,7 +193,7 @@ void Form1::Command4_Click()
 void Form1::Command5_Click()
 {
     Form1Controls &c = controls();
-    setMousePointer(11);
+    setMousePointer(MousePointer::Hourglass);
     PlayCue(c.MMControl1, QStringLiteral("pinpon.wav"), CueKind::Full);
     c.Picture1.Cls();
     for (FormLabel *label : {&c.Label2, &c.Label4, &c.Label5, &c.Label9, &c.Label11, &c.Label13,
@@ -200,7 +205,7 @@ void Form1::Command5_Click()
     resetCounters();
     if (prepareExperiment() == EntryOutcome::ProgramEnded)
         return; // the hourglass stays: the program is over
-    setMousePointer(1);
+    setMousePointer(MousePointer::Arrow);
 }
 
 // Help: the main window goes away while the help window is open.

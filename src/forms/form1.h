@@ -1,11 +1,11 @@
 #pragma once
 
 #include "experiment/experimentoperations.h"
-#include "experiment/experimentresults.h"
+#include "results/experimentresults.h"
 #include "experiment/experimentstate.h"
 #include "results/resultsdialogs.h"
 #include "forms/form1controls.h"
-#include "platform/qt/form.h"
+#include "formkit/form.h"
 
 #include <memory>
 
@@ -65,6 +65,8 @@ private:
     // After a shot: what the plot shows, in words, and what to say of it
     // (the verdict only, when the shot is not announced).
     void describeShot(bool announceShot);
+    // What the plot tells a screen reader of the experiment under way.
+    void describePlot();
     // A fast run from the Results window: experiments judged at once.
     void runFast(qint64 experiments);
     void offerFastRuns();

@@ -1,9 +1,9 @@
 #include "forms/form1controls.h"
 
-#include "platform/qt/controllookup.h"
-#include "platform/qt/formlabel.h"
-#include "platform/qt/mcicontrol.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/controllookup.h"
+#include "formkit/formlabel.h"
+#include "formkit/mcicontrol.h"
+#include "formkit/picturebox.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "forms/form1design.h"
 
-#include "platform/qt/designlook.h"
-#include "platform/qt/formdesign.h"
+#include "formkit/designlook.h"
+#include "formkit/formdesign.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "forms/form2design.h"
 #include "forms/helptext.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/picturebox.h"
 
 #include <QPushButton>
 

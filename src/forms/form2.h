@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/form2controls.h"
-#include "platform/qt/form.h"
+#include "formkit/form.h"
 
 // The help window: prints the explanation and leads back to the main window.
 class Form2 final : public DesignedForm<Form2Controls>

@@ -1,7 +1,7 @@
 #include "forms/form2controls.h"
 
-#include "platform/qt/controllookup.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/controllookup.h"
+#include "formkit/picturebox.h"
 
 #include <QPushButton>
 

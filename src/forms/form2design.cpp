@@ -1,6 +1,6 @@
 #include "forms/form2design.h"
 
-#include "platform/qt/formdesign.h"
+#include "formkit/formdesign.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "results/resultscharts.h"
 
-#include "experiment/experimentresults.h"
-#include "experiment/resultsreport.h"
-#include "experiment/resultstatistics.h"
+#include "results/experimentresults.h"
+#include "results/resultsreport.h"
+#include "results/resultstatistics.h"
 
 #include <QLocale>
 

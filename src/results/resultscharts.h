@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/chartdata.h"
+#include "charts/chartdata.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,13 @@
 #include "results/resultswindow.h"
 
-#include "experiment/experimentresults.h"
-#include "experiment/resultsreport.h"
-#include "platform/qt/announcer.h"
-#include "platform/qt/designlayout.h"
-#include "platform/qt/designlook.h"
-#include "results/chartview.h"
+#include "results/experimentresults.h"
+#include "results/resultsreport.h"
+#include "formkit/announcer.h"
+#include "formkit/designlayout.h"
+#include "formkit/designlook.h"
+#include "formkit/designpalette.h"
+#include "formkit/designstyle.h"
+#include "charts/chartview.h"
 #include "results/resultscharts.h"
 #include "results/resultsdialogs.h"
 
@@ -46,6 +48,8 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     setWindowIcon(design::programIcon());
     setPalette(design::lightPalette());
     setAutoFillBackground(true);
+    for (ChartView *chart : {runningRate_, histogram_, acrossN_})
+        chart->setFocusColour(design::DesignStyle::focusRingColour());
 
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);

@@ -2,7 +2,7 @@
 
 #include "experiment/experimentoperations.h"
 #include "experiment/experimentstate.h"
-#include "platform/runtime/runtimefunctions.h"
+#include "runtime/runtimefunctions.h"
 
 #include <QRandomGenerator>
 #include <QTest>

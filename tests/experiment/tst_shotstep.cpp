@@ -1,10 +1,10 @@
 #include "fakes.h"
 
 #include "experiment/experimentoperations.h"
-#include "experiment/experimentresults.h"
+#include "results/experimentresults.h"
 #include "experiment/experimentstate.h"
-#include "platform/runtime/mixingrandomgenerator.h"
-#include "platform/runtime/runtimefunctions.h"
+#include "runtime/mixingrandomgenerator.h"
+#include "runtime/runtimefunctions.h"
 
 #include <QTest>
 
@@ -234,7 +234,7 @@ private slots:
         for (int i = 0; i < shots; ++i) {
             rig.clock.seconds = float(i / 10) * 0.01f; // the clock moves slower than the shots
             experiment.FireShot(QStringLiteral("Success"), QStringLiteral("Failure"));
-            hits += rig.state.Distance <= 20;
+            hits += IsHit(rig.state.Distance);
         }
         const double hitRate = double(hits) / shots;
         const double hitSd = std::sqrt(0.1 * 0.9 / shots);

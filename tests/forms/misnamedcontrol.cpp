@@ -5,7 +5,7 @@
 #include "programfixture.h"
 
 #include "forms/form1design.h"
-#include "platform/qt/formdesign.h"
+#include "formkit/formdesign.h"
 
 #include <QApplication>
 

@@ -3,10 +3,11 @@
 // 2 (see tests/CMakeLists.txt). Everything is measured from the pixels.
 #include "programfixture.h"
 
-#include "platform/qt/designlook.h"
-#include "platform/qt/qtdialogs.h"
-#include "platform/qt/formlabel.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/designlook.h"
+#include "formkit/designpalette.h"
+#include "formkit/qtdialogs.h"
+#include "formkit/formlabel.h"
+#include "formkit/picturebox.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,7 +1,7 @@
 #include "programfixture.h"
 
-#include "platform/qt/formlabel.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/formlabel.h"
+#include "formkit/picturebox.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "programfixture.h"
 
-#include "platform/qt/formlabel.h"
-#include "platform/qt/mcicontrol.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/formlabel.h"
+#include "formkit/mcicontrol.h"
+#include "formkit/picturebox.h"
 
 #include <QAccessible>
 #include <QPaintEvent>

@@ -1,10 +1,10 @@
 #include "processmemory.h"
 #include "programfixture.h"
 
-#include "platform/qt/formlabel.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/formlabel.h"
+#include "formkit/picturebox.h"
 
-#include "platform/qt/qtdialogs.h"
+#include "formkit/qtdialogs.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -355,7 +355,7 @@ private slots:
             if (shot % 100 == 0)
                 ProgramFixture::settle(); // the event loop runs between real ticks
             const ExperimentState &s = program.state();
-            hitInExperiment = hitInExperiment || s.Distance <= 20;
+            hitInExperiment = hitInExperiment || IsHit(s.Distance);
             if (s.ShotIndex == 5) {
                 expectedSuccesses += hitInExperiment;
                 hitInExperiment = false;

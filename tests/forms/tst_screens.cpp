@@ -4,9 +4,9 @@
 #include "programfixture.h"
 
 #include "forms/form1design.h"
-#include "platform/qt/designlayout.h"
-#include "platform/qt/designlook.h"
-#include "platform/qt/picturebox.h"
+#include "formkit/designlayout.h"
+#include "formkit/designlook.h"
+#include "formkit/picturebox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -284,7 +284,7 @@ private slots:
             program.scripted.pushShot(shot == 1 ? 10 : 60 + 30 * shot, 0.2f * float(shot));
             program.click(program.ui().Command1);
             marks.push_back({QPointF(program.state().ImpactX, program.state().ImpactY),
-                             program.state().Distance > 20 ? qRgb(255, 0, 0) : qRgb(0, 0, 255)});
+                             IsHit(program.state().Distance) ? qRgb(0, 0, 255) : qRgb(255, 0, 0)});
         }
         PictureBox &plot = program.ui().Picture1;
         const QSize plotBefore = plot.size();

@@ -1,11 +1,11 @@
 #include "programfixture.h"
 
-#include "experiment/resultsreport.h"
-#include "experiment/resultstatistics.h"
-#include "platform/qt/formlabel.h"
-#include "platform/qt/picturebox.h"
-#include "platform/runtime/runtimefunctions.h"
-#include "results/chartview.h"
+#include "results/resultsreport.h"
+#include "results/resultstatistics.h"
+#include "formkit/formlabel.h"
+#include "formkit/picturebox.h"
+#include "runtime/runtimefunctions.h"
+#include "charts/chartview.h"
 #include "results/resultscharts.h"
 #include "results/resultswindow.h"
 

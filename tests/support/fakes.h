@@ -5,12 +5,12 @@
 // sound and the end of the program. The dialogs, the sound and the end write
 // to one journal, so that tests can check the order of what the user meets.
 
-#include "platform/runtime/clock.h"
-#include "platform/runtime/controls.h"
-#include "platform/runtime/dialogs.h"
-#include "platform/runtime/programend.h"
-#include "platform/runtime/randomsource.h"
-#include "platform/runtime/soundplayer.h"
+#include "runtime/clock.h"
+#include "runtime/controls.h"
+#include "runtime/dialogs.h"
+#include "runtime/programend.h"
+#include "runtime/randomsource.h"
+#include "runtime/soundplayer.h"
 
 #include <QColor>
 #include <QPointF>

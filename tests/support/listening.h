@@ -3,7 +3,7 @@
 // For the test and the benchmark that listen to the cue player through a
 // real sound server.
 
-#include "platform/qt/cuedecoder.h"
+#include "sound/cuedecoder.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "programfixture.h"
 
-#include "platform/qt/formlabel.h"
-#include "platform/qt/qtdialogs.h"
+#include "formkit/formlabel.h"
+#include "formkit/qtdialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 #include "fakes.h"
 
 #include "forms/shootalot.h"
-#include "platform/qt/formruntime.h"
-#include "platform/runtime/mixingrandomgenerator.h"
+#include "formkit/formruntime.h"
+#include "runtime/mixingrandomgenerator.h"
 #include "results/resultsdialogs.h"
 
 #include <memory>

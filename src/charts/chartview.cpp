@@ -1,0 +1,366 @@
+#include "charts/chartview.h"
+
+#include "charts/chartscale.h"
+
+#include <QEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor Ink(40, 40, 40);
+const QColor Grid(225, 225, 225);
+
+QString tickText(double value, bool percent)
+{
+    const QLocale locale;
+    if (percent)
+        return QStringLiteral("%1 %").arg(locale.toString(value * 100, 'f', 0));
+    if (std::abs(value - std::round(value)) < 1e-9)
+        return locale.toString(qint64(std::llround(value)));
+    return locale.toString(value, 'g', 3);
+}
+
+void drawMarker(QPainter &painter, const QPointF &centre, ChartSeries::Marker marker, double size)
+{
+    switch (marker) {
+    case ChartSeries::Marker::None:
+        break;
+    case ChartSeries::Marker::Circle:
+        painter.drawEllipse(centre, size, size);
+        break;
+    case ChartSeries::Marker::Diamond: {
+        const QPointF corners[] = {centre + QPointF(0, -size * 1.3), centre + QPointF(size * 1.3, 0),
+                                   centre + QPointF(0, size * 1.3), centre + QPointF(-size * 1.3, 0)};
+        painter.drawPolygon(corners, 4);
+        break;
+    }
+    }
+}
+
+// The chart without what is drawn live: two charts with the same backdrop
+// differ only in that.
+ChartData backdropOf(ChartData chart)
+{
+    chart.notes.clear();
+    chart.description.clear();
+    for (ChartSeries &series : chart.series)
+        if (series.live) {
+            series.points.clear();
+            series.lower.clear();
+            series.intervals.clear();
+        }
+    return chart;
+}
+
+bool sameBackdrop(const ChartData &a, const ChartData &b)
+{
+    return backdropOf(a) == backdropOf(b);
+}
+
+} // namespace
+
+// Where everything goes, in pixels, at the widget's size and font.
+struct ChartView::Frame
+{
+    struct LegendEntry
+    {
+        const ChartSeries *series;
+        QRectF box;
+    };
+    double line = 0; // the height of a line of text
+    double unit = 0; // pens grow with the text
+    double gap = 0;
+    double titleHeight = 0;
+    double yLabelWidth = 0;
+    double sample = 0; // a legend entry's sample of its series
+    QList<LegendEntry> legend;
+    QList<double> xTicks;
+    QList<double> yTicks;
+    QRectF area; // the plot area
+    bool drawable() const { return area.width() >= 20 && area.height() >= 20; }
+};
+
+ChartView::ChartView(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ChartView::setFocusColour(const QColor &colour)
+{
+    focusColour_ = colour;
+    if (hasFocus())
+        update();
+}
+
+void ChartView::setChart(ChartData chart)
+{
+    if (!sameBackdrop(chart, chart_))
+        backdrop_ = QPixmap();
+    chart_ = std::move(chart);
+    if (accessibleName() != chart_.title)
+        setAccessibleName(chart_.title);
+    if (accessibleDescription() != chart_.description)
+        setAccessibleDescription(chart_.description);
+    update();
+}
+
+void ChartView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    backdrop_ = QPixmap();
+}
+
+void ChartView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        backdrop_ = QPixmap();
+}
+
+ChartView::Frame ChartView::frame() const
+{
+    Frame f;
+    const QFontMetricsF metrics(font());
+    f.line = metrics.height();
+    f.unit = f.line / 16.0;
+    f.gap = f.line * 0.4;
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    f.titleHeight = QFontMetricsF(titleFont).height();
+
+    // The title, then the legend's entries in as many rows as they need.
+    double top = f.gap + f.titleHeight + f.gap;
+    f.sample = f.line * 1.6;
+    double legendX = f.gap;
+    for (const ChartSeries &s : chart_.series) {
+        if (s.label.isEmpty())
+            continue;
+        const double entryWidth = f.sample + f.gap * 0.5 + metrics.horizontalAdvance(s.label) + f.gap * 1.5;
+        if (legendX + entryWidth > width() - f.gap && legendX > f.gap) {
+            legendX = f.gap;
+            top += f.line;
+        }
+        f.legend.append({&s, QRectF(legendX, top, entryWidth, f.line)});
+        legendX += entryWidth;
+    }
+    if (!f.legend.isEmpty())
+        top += f.line + f.gap;
+
+    // Room for the axes' words; the last x tick's are centred on the right edge.
+    f.yTicks = yTicks(chart_);
+    f.xTicks = xTicks(chart_);
+    for (double tick : f.yTicks)
+        f.yLabelWidth = std::max(f.yLabelWidth, metrics.horizontalAdvance(tickText(tick, chart_.yAsPercent)));
+    const double left = f.gap + (chart_.yTitle.isEmpty() ? 0 : f.line + f.gap) + f.yLabelWidth + f.gap;
+    const double bottom = height() - f.gap - (chart_.xTitle.isEmpty() ? 0 : f.line) - f.line - f.gap;
+    const double right =
+        std::max(f.gap * 2, f.xTicks.isEmpty() ? 0.0
+                                               : metrics.horizontalAdvance(tickText(f.xTicks.back(), false)) / 2 + f.gap);
+    f.area = QRectF(QPointF(left, top), QPointF(width() - right, bottom));
+    return f;
+}
+
+void ChartView::paintEvent(QPaintEvent *)
+{
+    const Frame f = frame();
+    const qreal ratio = devicePixelRatioF();
+    if (backdrop_.isNull() || backdrop_.size() != size() * ratio) {
+        backdrop_ = QPixmap(size() * ratio);
+        backdrop_.setDevicePixelRatio(ratio);
+        QPainter backdropPainter(&backdrop_);
+        backdropPainter.setRenderHint(QPainter::Antialiasing);
+        backdropPainter.setFont(font());
+        paintBackdrop(backdropPainter, f);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(QPointF(0, 0), backdrop_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintLive(painter, f);
+}
+
+void ChartView::paintBackdrop(QPainter &painter, const Frame &f) const
+{
+    painter.fillRect(rect(), Qt::white);
+    if (!f.drawable())
+        return;
+    const ChartMapping map(chart_, f.area);
+    const QFontMetricsF metrics(font());
+
+    // Title and axis titles.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    painter.setPen(Ink);
+    painter.setFont(titleFont);
+    painter.drawText(QRectF(f.gap, f.gap, width() - 2 * f.gap, f.titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     chart_.title);
+    painter.setFont(font());
+    if (!chart_.xTitle.isEmpty())
+        painter.drawText(QRectF(f.area.left(), height() - f.gap - f.line, f.area.width(), f.line), Qt::AlignCenter,
+                         chart_.xTitle);
+    if (!chart_.yTitle.isEmpty()) {
+        painter.save();
+        painter.translate(f.gap, f.area.center().y());
+        painter.rotate(-90);
+        painter.drawText(QRectF(-f.area.height() / 2, 0, f.area.height(), f.line), Qt::AlignCenter, chart_.yTitle);
+        painter.restore();
+    }
+
+    // The grid and the ticks.
+    painter.setPen(QPen(Grid, std::max(1.0, f.unit)));
+    for (double tick : f.yTicks)
+        painter.drawLine(QPointF(f.area.left(), map.y(tick)), QPointF(f.area.right(), map.y(tick)));
+    for (double tick : f.xTicks)
+        painter.drawLine(QPointF(map.x(tick), f.area.top()), QPointF(map.x(tick), f.area.bottom()));
+    painter.setPen(Ink);
+    for (double tick : f.yTicks)
+        painter.drawText(QRectF(f.area.left() - f.gap - f.yLabelWidth, map.y(tick) - f.line / 2, f.yLabelWidth, f.line),
+                         Qt::AlignRight | Qt::AlignVCenter, tickText(tick, chart_.yAsPercent));
+    for (double tick : f.xTicks)
+        painter.drawText(QRectF(map.x(tick) - 60 * f.unit, f.area.bottom() + f.gap * 0.5, 120 * f.unit, f.line),
+                         Qt::AlignHCenter | Qt::AlignTop, tickText(tick, false));
+
+    paintSeries(painter, f, false);
+
+    // The legend: a sample of each series beside its label.
+    for (const Frame::LegendEntry &entry : f.legend) {
+        const ChartSeries &s = *entry.series;
+        const QRectF swatch(entry.box.left(), entry.box.top() + f.line * 0.25, f.sample, f.line * 0.5);
+        switch (s.kind) {
+        case ChartSeries::Kind::Band: {
+            QColor fill = s.colour;
+            fill.setAlphaF(0.22f);
+            painter.fillRect(swatch, fill);
+            break;
+        }
+        case ChartSeries::Kind::Bars:
+            painter.fillRect(swatch, s.colour);
+            break;
+        case ChartSeries::Kind::Line:
+            painter.setPen(QPen(s.colour, s.width * f.unit, s.style, Qt::FlatCap));
+            painter.drawLine(QPointF(swatch.left(), swatch.center().y()), QPointF(swatch.right(), swatch.center().y()));
+            break;
+        case ChartSeries::Kind::Points:
+            painter.setPen(QPen(s.colour, s.width * f.unit));
+            painter.setBrush(s.style == Qt::SolidLine ? QBrush(s.colour) : QBrush(Qt::white));
+            drawMarker(painter, swatch.center(), s.marker, 4 * f.unit);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        painter.setPen(Ink);
+        painter.drawText(QRectF(swatch.right() + f.gap * 0.5, entry.box.top(), entry.box.width() - f.sample, f.line),
+                         Qt::AlignLeft | Qt::AlignVCenter, s.label);
+    }
+}
+
+void ChartView::paintSeries(QPainter &painter, const Frame &f, bool live) const
+{
+    if (!f.drawable())
+        return;
+    const ChartMapping map(chart_, f.area);
+    const double unit = f.unit;
+    // Clipped to the plot area, a pen's width beyond it, so that a line on
+    // the top edge shows whole.
+    painter.save();
+    painter.setClipRect(f.area.adjusted(-3 * unit, -3 * unit, 3 * unit, 3 * unit).toAlignedRect());
+    for (const ChartSeries &s : chart_.series) {
+        if (s.live != live)
+            continue;
+        QPen pen(s.colour, s.width * unit, s.style, Qt::FlatCap, Qt::BevelJoin);
+        switch (s.kind) {
+        case ChartSeries::Kind::Band: {
+            QPainterPath path;
+            for (qsizetype i = 0; i < s.points.size(); ++i)
+                i == 0 ? path.moveTo(map.at(s.points[i])) : path.lineTo(map.at(s.points[i]));
+            for (qsizetype i = s.lower.size() - 1; i >= 0; --i)
+                path.lineTo(map.at(s.lower[i]));
+            path.closeSubpath();
+            QColor fill = s.colour;
+            fill.setAlphaF(0.22f);
+            painter.fillPath(path, fill);
+            break;
+        }
+        case ChartSeries::Kind::Bars: {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(s.colour);
+            for (const QPointF &bar : s.points) {
+                const QRectF box(QPointF(map.x(bar.x() - s.barWidth / 2), map.y(bar.y())),
+                                 QPointF(map.x(bar.x() + s.barWidth / 2), map.y(std::max(0.0, chart_.yMin))));
+                painter.drawRect(box.normalized());
+            }
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        case ChartSeries::Kind::Line: {
+            painter.setPen(pen);
+            QPolygonF polyline;
+            polyline.reserve(s.points.size());
+            for (const QPointF &p : s.points)
+                polyline << map.at(p);
+            painter.drawPolyline(polyline);
+            painter.setBrush(s.colour);
+            painter.setPen(Qt::NoPen);
+            for (const QPointF &p : s.points)
+                drawMarker(painter, map.at(p), s.marker, 2.5 * unit);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        case ChartSeries::Kind::Points: {
+            pen.setStyle(Qt::SolidLine);
+            painter.setPen(pen);
+            for (qsizetype i = 0; i < s.points.size(); ++i) {
+                const QPointF centre = map.at(s.points[i]);
+                if (i < s.intervals.size()) {
+                    const double low = map.y(s.intervals[i].x());
+                    const double high = map.y(s.intervals[i].y());
+                    const double whisker = 4 * unit;
+                    painter.drawLine(QPointF(centre.x(), low), QPointF(centre.x(), high));
+                    painter.drawLine(QPointF(centre.x() - whisker, low), QPointF(centre.x() + whisker, low));
+                    painter.drawLine(QPointF(centre.x() - whisker, high), QPointF(centre.x() + whisker, high));
+                }
+                painter.setBrush(s.style == Qt::SolidLine ? QBrush(s.colour) : QBrush(Qt::white));
+                drawMarker(painter, centre, s.marker, 4 * unit);
+                painter.setBrush(Qt::NoBrush);
+            }
+            break;
+        }
+        }
+    }
+    painter.restore();
+}
+
+void ChartView::paintLive(QPainter &painter, const Frame &f) const
+{
+    if (f.drawable()) {
+        paintSeries(painter, f, true);
+        const ChartMapping map(chart_, f.area);
+        const QFontMetricsF metrics(font());
+        // The frame of the plot area over the data, then the notes in its
+        // top right corner, one under the other, each with a thin line to
+        // the point it tells of.
+        painter.setPen(QPen(Ink, std::max(1.0, f.unit)));
+        painter.drawRect(f.area);
+        double noteTop = f.area.top() + f.gap * 0.5;
+        for (const ChartNote &note : chart_.notes) {
+            const QPointF at = map.at(note.at);
+            const double textWidth = std::min(metrics.horizontalAdvance(note.text) + f.gap, f.area.width() - f.gap);
+            const QRectF box(f.area.right() - f.gap * 0.5 - textWidth, noteTop, textWidth, f.line);
+            painter.setPen(QPen(Ink, std::max(1.0, f.unit * 0.75), Qt::DotLine));
+            painter.drawLine(QPointF(box.left(), box.center().y()), at);
+            painter.setPen(Ink);
+            painter.fillRect(box, QColor(255, 255, 255, 230));
+            painter.drawText(box, Qt::AlignCenter, note.text);
+            noteTop += f.line + f.gap * 0.5;
+        }
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(focusColour_.isValid() ? focusColour_ : palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}

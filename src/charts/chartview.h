@@ -1,0 +1,48 @@
+#pragma once
+
+#include "charts/chartdata.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// Draws one chart with QPainter: axes with ticks, bands, bars, lines,
+// markers with intervals, notes and a legend. Vector drawing throughout, so
+// it is crisp at any size and density. It can take the focus, so that the
+// keyboard and a screen reader reach it; its accessible name is the title
+// and its description the chart's numbers in words.
+class ChartView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChartView(QWidget *parent = nullptr);
+
+    void setChart(ChartData chart);
+    const ChartData &chart() const { return chart_; }
+
+    // The ring drawn round the chart while it has the focus; the palette's
+    // highlight until one is given.
+    void setFocusColour(const QColor &colour);
+
+    QSize sizeHint() const override { return {420, 260}; }
+    QSize minimumSizeHint() const override { return {240, 140}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Frame;
+    Frame frame() const;
+    // What changes seldom: the axes, their words, the legend and the
+    // series that are not live.
+    void paintBackdrop(QPainter &painter, const Frame &frame) const;
+    // What changes with every verdict, the notes and the focus.
+    void paintLive(QPainter &painter, const Frame &frame) const;
+    void paintSeries(QPainter &painter, const Frame &frame, bool live) const;
+
+    ChartData chart_;
+    QPixmap backdrop_; // null when it must be drawn again
+    QColor focusColour_;
+};

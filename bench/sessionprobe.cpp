@@ -21,7 +21,7 @@
 #include "formkit/formruntime.h"
 #include "runtime/mixingrandomgenerator.h"
 #include "sound/cueplayer.h"
-#include "formkit/designlook.h"
+#include "look/designlook.h"
 #include "app/fontconfigwarmup.h"
 #include "results/resultswindow.h"
 

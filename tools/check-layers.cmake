@@ -14,10 +14,11 @@ cmake_minimum_required(VERSION 3.25)
 
 # Each folder, with the folders it builds on directly; what those build on
 # it may use too.
-set(layers runtime experiment formkit charts sound results forms app)
+set(layers runtime experiment look formkit charts sound results forms app)
 set(below_runtime "")
 set(below_experiment runtime)
-set(below_formkit runtime)
+set(below_look runtime)
+set(below_formkit look runtime)
 set(below_charts "")
 set(below_sound runtime)
 set(below_results experiment charts formkit)

@@ -8,7 +8,7 @@
 // experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png).
 #include "programfixture.h"
 
-#include "formkit/designlook.h"
+#include "look/designlook.h"
 #include "formkit/picturebox.h"
 #include "results/resultswindow.h"
 

@@ -1,6 +1,6 @@
 #include "app/displaywatch.h"
 #include "app/fontconfigwarmup.h"
-#include "formkit/designlook.h"
+#include "look/designlook.h"
 #include "formkit/formruntime.h"
 #include "formkit/qtdialogs.h"
 #include "forms/shootalot.h"

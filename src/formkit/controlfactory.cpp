@@ -2,7 +2,7 @@
 
 #include "formkit/accessibility.h"
 #include "formkit/designlayout.h"
-#include "formkit/designunits.h"
+#include "look/designunits.h"
 #include "formkit/formlabel.h"
 #include "formkit/mcicontrol.h"
 #include "formkit/picturebox.h"

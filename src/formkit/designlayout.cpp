@@ -1,6 +1,6 @@
 #include "formkit/designlayout.h"
 
-#include "formkit/designunits.h"
+#include "look/designunits.h"
 #include "formkit/formlabel.h"
 #include "formkit/picturebox.h"
 

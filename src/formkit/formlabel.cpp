@@ -1,6 +1,6 @@
 #include "formkit/formlabel.h"
 
-#include "formkit/designunits.h"
+#include "look/designunits.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "formkit/picturebox.h"
 
-#include "formkit/designunits.h"
+#include "look/designunits.h"
 
 #include <QEvent>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
 #include "formkit/qtdialogs.h"
 
-#include "formkit/designunits.h"
+#include "look/designunits.h"
 #include "formkit/formruntime.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "forms/form1design.h"
 
-#include "formkit/designlook.h"
+#include "look/designlook.h"
 #include "formkit/formdesign.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // 2 (see tests/CMakeLists.txt). Everything is measured from the pixels.
 #include "programfixture.h"
 
-#include "formkit/designlook.h"
-#include "formkit/designpalette.h"
+#include "look/designlook.h"
+#include "look/designpalette.h"
 #include "formkit/qtdialogs.h"
 #include "formkit/formlabel.h"
 #include "formkit/picturebox.h"

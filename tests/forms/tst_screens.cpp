@@ -5,7 +5,7 @@
 
 #include "forms/form1design.h"
 #include "formkit/designlayout.h"
-#include "formkit/designlook.h"
+#include "look/designlook.h"
 #include "formkit/picturebox.h"
 
 #include <QAccessible>

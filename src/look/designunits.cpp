@@ -1,4 +1,4 @@
-#include "formkit/designunits.h"
+#include "look/designunits.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "formkit/designpalette.h"
+#include "look/designpalette.h"
 
 namespace design {
 

@@ -1,8 +1,8 @@
-#include "formkit/designlook.h"
+#include "look/designlook.h"
 
-#include "formkit/designpalette.h"
-#include "formkit/designstyle.h"
-#include "formkit/pngicons.h"
+#include "look/designpalette.h"
+#include "look/designstyle.h"
+#include "look/pngicons.h"
 #include "runtime/firstwindow.h"
 
 #include <QApplication>

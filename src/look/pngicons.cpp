@@ -1,4 +1,4 @@
-#include "formkit/pngicons.h"
+#include "look/pngicons.h"
 
 #include <QImageReader>
 #include <QPixmap>

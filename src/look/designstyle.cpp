@@ -1,7 +1,7 @@
-#include "formkit/designstyle.h"
+#include "look/designstyle.h"
 
-#include "formkit/designpalette.h"
-#include "formkit/pngicons.h"
+#include "look/designpalette.h"
+#include "look/pngicons.h"
 
 #include <QGuiApplication>
 #include <QPainter>

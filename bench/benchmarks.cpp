@@ -260,6 +260,10 @@ int main(int argc, char *argv[])
         printStartup(QStringLiteral("xcb"), "on an X display");
     else
         std::printf("start-up on an X display: not measured (DISPLAY is not set)\n");
+    // SHOOTALOT_BENCH_STARTUP_ONLY: no more than the start-up (to compare
+    // two builds of the program, run in turn).
+    if (qEnvironmentVariableIsSet("SHOOTALOT_BENCH_STARTUP_ONLY"))
+        return 0;
     std::printf("%-44s %8.1f MiB\n", "peak resident memory, 10^4 shots", probeMiB("session"));
     std::printf("%-44s %8.1f MiB\n", "resident memory after 10^6 experiments", probeMiB("million"));
     const Pace pace = automaticPace();

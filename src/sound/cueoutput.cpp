@@ -54,6 +54,7 @@ CueOutput::~CueOutput()
     for (const auto &voice : voices_)
         if (voice->playback) {
             pa_stream_set_write_callback(voice->playback, nullptr, nullptr);
+            pa_stream_set_state_callback(voice->playback, nullptr, nullptr);
             pa_stream_disconnect(voice->playback);
             pa_stream_unref(voice->playback);
         }
@@ -107,6 +108,7 @@ void CueOutput::openStream(Voice &voice)
     if (!voice.playback)
         return;
     pa_stream_set_write_callback(voice.playback, &CueOutput::writeRequested, &voice);
+    pa_stream_set_state_callback(voice.playback, &CueOutput::streamChanged, &voice);
     pa_buffer_attr buffer{};
     buffer.maxlength = uint32_t(-1);
     buffer.tlength = uint32_t(bytesFor(BufferMilliseconds));
@@ -232,6 +234,15 @@ void CueOutput::uncork(Voice &voice)
     }
 }
 
+void CueOutput::streamChanged(pa_stream *stream, void *voice)
+{
+    // A cue started while its stream was still being created found it corked
+    // and could not uncork it: it is uncorked now, and heard at once.
+    auto &v = *static_cast<Voice *>(voice);
+    if (pa_stream_get_state(stream) == PA_STREAM_READY && v.corked && v.stream.isPlaying())
+        v.output.uncork(v);
+}
+
 void CueOutput::writeRequested(pa_stream *, size_t bytes, void *voice)
 {
     auto &v = *static_cast<Voice *>(voice);
@@ -261,8 +272,15 @@ void CueOutput::write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 o
             return;
         }
         voice.stream.read(static_cast<char *>(data), qint64(size));
-        if (pa_stream_write(voice.playback, data, size, nullptr, offset, seek) < 0)
+        if (pa_stream_write(voice.playback, data, size, nullptr, offset, seek) < 0) {
+            // Nothing of it reached the server: the buffer is given back, and
+            // what was read for it is not counted as played (the cue fades
+            // from there, or ends, as a cut one does).
+            pa_stream_cancel_write(voice.playback);
+            if (!voice.stream.stopEarlier(qsizetype(size) / frameBytes))
+                voice.stream.stop();
             return;
+        }
         seek = PA_SEEK_RELATIVE; // the rest follows on
         offset = 0;
         bytes -= qsizetype(size);

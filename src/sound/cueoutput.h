@@ -81,6 +81,7 @@ private:
     };
 
     static void contextChanged(pa_context *context, void *self);
+    static void streamChanged(pa_stream *stream, void *voice);
     static void writeRequested(pa_stream *stream, size_t bytes, void *voice);
     static void positionKnown(pa_stream *stream, int success, void *voice);
     // On the server library's thread, or under its lock.

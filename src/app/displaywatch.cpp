@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -36,6 +35,14 @@ ProcessWatch &watch()
     return w;
 }
 
+// Where Qt's own platform is X11 or Wayland, a window needs a display named
+// in the environment; on Windows and macOS there is always one.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+constexpr bool DisplayNamedInEnvironment = true;
+#else
+constexpr bool DisplayNamedInEnvironment = false;
+#endif
+
 bool isSet(const char *name)
 {
     const char *value = std::getenv(name);
@@ -47,6 +54,8 @@ bool isSet(const char *name)
 QByteArray displayInWords()
 {
     QByteArray platform = qgetenv("QT_QPA_PLATFORM").split(';').value(0);
+    if (platform.isEmpty() && !DisplayNamedInEnvironment)
+        return "the desktop";
     if (platform.isEmpty())
         platform = qgetenv("XDG_SESSION_TYPE") == "wayland" && isSet("WAYLAND_DISPLAY") ? "wayland"
                                                                                          : "xcb";
@@ -84,7 +93,7 @@ void reportDisplayTrouble(QtMsgType type, const QMessageLogContext &context, con
             for (const auto &m : w.held)
                 passOn(m);
         std::fprintf(stderr, "shootalot: cannot open a window on %s\n", displayInWords().constData());
-        _exit(3);
+        std::_Exit(3);
     }
     w.previousHandler(type, context, message);
 }
@@ -109,7 +118,7 @@ void reportLostDisplay()
     if (watch().running && !watch().endedByTheProgram) {
         std::fprintf(stderr, "shootalot: %s went away\n", displayInWords().constData());
         std::fflush(stderr);
-        _exit(4);
+        std::_Exit(4);
     }
 }
 
@@ -117,7 +126,8 @@ void reportLostDisplay()
 
 bool displayIsConfigured()
 {
-    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+    if (!DisplayNamedInEnvironment || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY")
+        || isSet("QT_QPA_PLATFORM"))
         return true;
     std::fprintf(stderr, "shootalot: no display to open the window on (DISPLAY is not set)\n");
     return false;

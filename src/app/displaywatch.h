@@ -9,7 +9,8 @@
 // an abort. Qt's message handler and an exit hook are plain functions, so
 // what they know is kept once per process.
 
-// Whether any display is named at all; says so when none is.
+// Whether any display is named at all, where the platform needs one named
+// (X11, Wayland); says so when none is.
 bool displayIsConfigured();
 // Before the application object is made: holds what the platform plugin
 // says while it starts.

@@ -30,3 +30,10 @@ std::optional<FileSignature> regularFileSignature(const QString &path);
 // given, receives the file's as it was opened.
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes,
                                           FileSignature *signature = nullptr);
+
+// The same through QFileInfo and QFile, for systems without POSIX's file
+// calls (cuefile_posix.cpp has those). The file's kind is checked before it
+// is opened rather than as it is, and the signature carries no inode.
+std::optional<FileSignature> portableFileSignature(const QString &path);
+std::optional<QByteArray> readPortableFile(const QString &path, qint64 maxBytes,
+                                           FileSignature *signature = nullptr);

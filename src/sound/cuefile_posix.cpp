@@ -1,3 +1,5 @@
+// The working folder's files through POSIX's own calls: the file's kind
+// checked on the open descriptor itself, a FIFO opened without waiting.
 #include "sound/cuefile.h"
 
 #include <QFile>

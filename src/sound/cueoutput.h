@@ -1,23 +1,16 @@
 #pragma once
 
-#include "sound/cuestream.h"
-
-#include <pulse/def.h>
+#include "sound/cuevoices.h"
 
 #include <array>
 #include <memory>
 
 struct pa_context;
-struct pa_stream;
 struct pa_threaded_mainloop;
 
 // Sends the cues to the sound server (PulseAudio, or PipeWire's PulseAudio
-// service) from the server library's own thread. A cue is written whole (up
-// to a second at a time) as it starts, so that the server needs nothing more
-// while it plays, whatever the window's thread is doing; a cue cut short is
-// written over from where the server reads, with its fade. Two streams take
-// the cues in turn, so that a cue never waits behind the one it cuts: that
-// one fades out on its own stream meanwhile. Nothing here waits on the
+// service) from the server library's own thread: CueVoices decides what is
+// written where, over two libpulse streams. Nothing here waits on the
 // server; without one it is silent.
 class CueOutput final
 {
@@ -34,71 +27,15 @@ public:
     // Fades out the cues playing.
     void stop();
 
-    // The stream's target length (tlength): what the server keeps queued
-    // between cues, which carries the sound over a moment this process is
-    // not run. Only the part the server has already mixed delays a cue: a
-    // cue is written over the rest, and a cut cue's remainder is written
-    // over with its fade.
-    static constexpr int BufferMilliseconds = 1010;
-    // The minimum request (minreq): each request calls the write callback
-    // on the server library's thread, even while the cue written ahead still
-    // plays, so requests are few and large. With PA_STREAM_ADJUST_LATENCY the
-    // server's own latency is what tlength leaves after two minimum
-    // requests, halved.
-    static constexpr int RequestMilliseconds = 500;
-    // How far beyond the server's read position a cue begins: past what the
-    // server has mixed ahead already (the stream's latency), where its first
-    // samples would be lost.
-    static constexpr int StartMarginMilliseconds = (BufferMilliseconds - 2 * RequestMilliseconds) / 2;
-    // How much of a cue is written at once, beyond what the server
-    // requests: the whole of a chime, so that no request comes while it
-    // plays.
-    static constexpr int WriteAheadMilliseconds = 1000;
-    // How far beyond the server's read position a cut cue begins to fade:
-    // room for what the server reads while the fade is on its way.
-    static constexpr int CutMarginMilliseconds = 20;
-    // After this much silence has been written a stream is corked, and the
-    // server requests nothing more of it: by then it has read the last of
-    // the cue. Long enough that at the fastest automatic pace (a verdict
-    // every half second, each stream taking every other cue) a stream plays
-    // on between its cues rather than being corked and uncorked at each, which
-    // brings more messages from the server every time.
-    static constexpr int CorkAfterMilliseconds = 2520;
-    static_assert(CorkAfterMilliseconds >= BufferMilliseconds);
-
 private:
-    // One stream to the server and what it plays.
-    struct Voice
-    {
-        Voice(CueOutput &output, CueFormat format, qsizetype fadeFrames)
-            : output(output), stream(format, fadeFrames) {}
-        CueOutput &output;
-        CueStream stream;
-        pa_stream *playback = nullptr;
-        bool corked = true;   // the server requests nothing
-        bool cutting = false; // waiting for the server's read position to fade from
-        std::shared_ptr<const Cue> waiting; // starts where the cut one fades
-    };
+    class PulseStream;
 
     static void contextChanged(pa_context *context, void *self);
-    static void streamChanged(pa_stream *stream, void *voice);
-    static void writeRequested(pa_stream *stream, size_t bytes, void *voice);
-    static void positionKnown(pa_stream *stream, int success, void *voice);
-    // On the server library's thread, or under its lock.
-    void openStream(Voice &voice);
-    void play(Voice &voice, std::shared_ptr<const Cue> cue);
-    void write(Voice &voice, qsizetype bytes, pa_seek_mode seek, qint64 offset = 0);
-    void uncork(Voice &voice);
-    void cut(Voice &voice);
-    bool requestReadPosition(Voice &voice);
-    void fadeFromReadPosition(Voice &voice, bool known);
-    qsizetype bytesAhead(const Voice &voice, qsizetype atLeast) const;
-    qsizetype frameBytes() const;
-    qsizetype bytesFor(int milliseconds) const;
+    void openStreams();
 
     CueFormat format_;
-    std::array<std::unique_ptr<Voice>, 2> voices_;
-    std::size_t latest_ = 0; // the voice of the cue started last
+    CueVoices voices_;
+    std::array<std::unique_ptr<PulseStream>, CueVoices::Count> streams_;
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;
     bool opened_ = false;

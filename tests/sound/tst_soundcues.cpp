@@ -361,7 +361,10 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(player.lastStarted(), expected, 10'000);
         }
         QDir::setCurrent(before);
-        QVERIFY2(longestStall < 50, qPrintable(QStringLiteral("the GUI thread stalled %1 ms").arg(longestStall)));
+        // A window's thread that waited for the folder would wait until the
+        // folder is let go, at the end: far longer than any scheduling delay
+        // a loaded machine gives a thread that never waits.
+        QVERIFY2(longestStall < 500, qPrintable(QStringLiteral("the GUI thread stalled %1 ms").arg(longestStall)));
 #if !defined(__SANITIZE_ADDRESS__) // AddressSanitizer keeps freed memory on purpose
         const qint64 growth = residentKiB() - residentBefore;
         QVERIFY2(growth < 32 * 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));

@@ -4,6 +4,9 @@
 #include <pulse/operation.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <pulse/timeval.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -153,15 +156,16 @@ CueOutput::~CueOutput()
 {
     if (!loop_)
         return;
-    // The thread only ever waits on its sockets: it ends at once.
+    // The thread only ever waits on its sockets and the retry's timer: it
+    // ends at once.
     pa_threaded_mainloop_stop(loop_);
+    if (retry_) {
+        pa_mainloop_api *api = pa_threaded_mainloop_get_api(loop_);
+        api->time_free(retry_);
+    }
     for (auto &stream : streams_)
         stream.reset();
-    if (context_) {
-        pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
-        pa_context_unref(context_);
-    }
+    dropContext();
     pa_threaded_mainloop_free(loop_);
 }
 
@@ -173,26 +177,90 @@ void CueOutput::open()
     loop_ = pa_threaded_mainloop_new();
     if (!loop_)
         return;
-    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Shoot a Lot");
-    if (context_) {
-        pa_context_set_state_callback(context_, &CueOutput::contextChanged, this);
-        // No server started on our behalf: without one the program is silent.
-        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0
-            && pa_threaded_mainloop_start(loop_) >= 0)
-            return;
-        pa_context_unref(context_);
-        context_ = nullptr;
-    }
+    if (connectContext() && pa_threaded_mainloop_start(loop_) >= 0)
+        return;
+    dropContext();
     pa_threaded_mainloop_free(loop_);
     loop_ = nullptr;
 }
 
+bool CueOutput::connectContext()
+{
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Shoot a Lot");
+    if (!context_)
+        return false;
+    pa_context_set_state_callback(context_, &CueOutput::contextChanged, this);
+    // No server started on our behalf: without one the program is silent.
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        dropContext();
+        return false;
+    }
+    return true;
+}
+
+void CueOutput::dropContext()
+{
+    if (!context_)
+        return;
+    pa_context_set_state_callback(context_, nullptr, nullptr);
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    context_ = nullptr;
+}
+
 void CueOutput::contextChanged(pa_context *context, void *self)
 {
-    // On the server library's thread. A server that fails or goes away
-    // leaves the program silent, as one that was never there.
-    if (pa_context_get_state(context) == PA_CONTEXT_READY)
-        static_cast<CueOutput *>(self)->openStreams();
+    // On the server library's thread.
+    auto &output = *static_cast<CueOutput *>(self);
+    switch (pa_context_get_state(context)) {
+    case PA_CONTEXT_READY:
+        output.retryMilliseconds_ = FirstRetryMilliseconds;
+        output.openStreams();
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        output.serverLost();
+        break;
+    default:
+        break;
+    }
+}
+
+void CueOutput::serverLost()
+{
+    serverLost_ = true;
+    for (std::size_t i = 0; i < streams_.size(); ++i) {
+        voices_.attach(i, nullptr);
+        streams_[i].reset();
+    }
+    scheduleRetry();
+}
+
+void CueOutput::scheduleRetry()
+{
+    if (retry_)
+        return;
+    timeval when{};
+    pa_gettimeofday(&when);
+    pa_timeval_add(&when, pa_usec_t(retryMilliseconds_) * PA_USEC_PER_MSEC);
+    retryMilliseconds_ = std::min(2 * retryMilliseconds_, LongestRetryMilliseconds);
+    pa_mainloop_api *api = pa_threaded_mainloop_get_api(loop_);
+    retry_ = api->time_new(api, &when, &CueOutput::retryNow, this);
+}
+
+void CueOutput::retryNow(pa_mainloop_api *api, pa_time_event *event, const struct timeval *, void *self)
+{
+    // On the server library's thread: the lost context is let go here, not
+    // inside its own callback.
+    auto &output = *static_cast<CueOutput *>(self);
+    api->time_free(event);
+    output.retry_ = nullptr;
+    output.dropContext();
+    output.serverLost_ = false;
+    if (!output.connectContext()) {
+        output.serverLost_ = true;
+        output.scheduleRetry();
+    }
 }
 
 void CueOutput::openStreams()
@@ -207,7 +275,9 @@ void CueOutput::openStreams()
 void CueOutput::start(std::shared_ptr<const Cue> cue)
 {
     const LoopLock hold(loop_);
-    voices_.start(std::move(cue));
+    // While there is no server, a cue is passed over rather than played late.
+    if (!serverLost_)
+        voices_.start(std::move(cue));
 }
 
 void CueOutput::stop()

@@ -33,6 +33,14 @@ void CueStream::stop()
         fadeLeft_ = fadeFrames_;
 }
 
+void CueStream::clear()
+{
+    current_.reset();
+    next_.reset();
+    position_ = 0;
+    fadeLeft_ = -1;
+}
+
 bool CueStream::stopEarlier(qsizetype frames)
 {
     if (!current_ || fadeLeft_ >= 0 || frames < 0 || frames > position_)

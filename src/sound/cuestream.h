@@ -21,6 +21,9 @@ public:
 
     void start(std::shared_ptr<const Cue> cue);
     void stop();
+    // Drops every cue at once, without a fade: for a stream whose output is
+    // gone, so that nothing of it plays later.
+    void clear();
     // Goes back `frames` frames from the next one to be read, so that what
     // was read since is read again: the cue fades out from there, or, when
     // its end was already read by then, silence follows; a cue started

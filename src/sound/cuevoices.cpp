@@ -13,6 +13,10 @@ void CueVoices::attach(std::size_t voice, CueSink *sink)
     Voice &v = *voices_.at(voice);
     v.sink = sink;
     v.cutting = false;
+    if (!sink) {
+        v.waiting.reset();
+        v.stream.clear();
+    }
     // A stream starts corked unless a cue is already waiting for it.
     v.corked = !v.stream.isPlaying();
 }
@@ -38,6 +42,7 @@ void CueVoices::start(std::shared_ptr<const Cue> cue)
 
 void CueVoices::play(Voice &voice, std::shared_ptr<const Cue> cue)
 {
+
     // Cues come within a moment of each other only when a voice's last one
     // may still be heard: this one then starts where that one fades, once
     // the server has said where it reads.

@@ -20,7 +20,9 @@ public:
 
     CueVoices(CueFormat format, qsizetype fadeFrames);
 
-    // The stream of voice `voice`, once it exists; nullptr when it has gone.
+    // The stream of voice `voice`, once it exists; nullptr when it has gone
+    // (the server went away), which drops what the voice held, so that
+    // nothing of it plays late on the next stream.
     void attach(std::size_t voice, CueSink *sink);
     // Whether voice `voice` should start corked: true unless a cue waits.
     bool startsCorked(std::size_t voice) const;

@@ -7,6 +7,9 @@
 //                                 thread is kept busy for 200 ms in its
 //                                 middle, then Init's cue whole
 //   cueplayback check RECORDING   checks the recording (16-bit mono, 48 kHz)
+//   cueplayback follow            opens the output, then plays the cue each
+//                                 line of standard input names ("quit" ends)
+//   cueplayback heard RECORDING   whether the failure chime is in a recording
 // The cues are told apart by tones only each of them has.
 #include "listening.h"
 
@@ -21,8 +24,11 @@
 #include <QTemporaryDir>
 
 #include <cmath>
-#include <tuple>
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -101,16 +107,35 @@ int fail(const QString &why)
     return 1;
 }
 
-int check(const QString &path)
+std::vector<float> recording(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("no recording"));
+        return {};
     const QByteArray raw = file.readAll();
     std::vector<float> rec(std::size_t(raw.size() / 2));
     for (std::size_t i = 0; i < rec.size(); ++i)
         rec[i] = reinterpret_cast<const qint16 *>(raw.constData())[i] / 32768.0f;
     std::printf("recorded %.2f s\n", double(rec.size()) / Rate);
+    return rec;
+}
+
+int heard(const QString &path)
+{
+    const std::vector<float> rec = recording(path);
+    if (rec.empty())
+        return fail(QStringLiteral("no recording"));
+    if (onset(rec, Failure.hz) < 0)
+        return fail(QStringLiteral("the failure chime was never heard"));
+    std::printf("the failure chime was heard\n");
+    return 0;
+}
+
+int check(const QString &path)
+{
+    const std::vector<float> rec = recording(path);
+    if (rec.empty())
+        return fail(QStringLiteral("no recording"));
     // The stretch the output settled in is silence.
 
     const qsizetype failure = onset(rec, Failure.hz), exit = onset(rec, ExitCue.hz),
@@ -191,6 +216,27 @@ int play()
     return 0;
 }
 
+// The cues a script asks for, one a line, while it does things to the server.
+int follow()
+{
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    CuePlayer player;
+    MciControl control(nullptr, player);
+    player.openOutput();
+    std::thread reader([&control] {
+        std::string line;
+        while (std::getline(std::cin, line) && line != "quit") {
+            const QString name = QString::fromStdString(line);
+            QMetaObject::invokeMethod(qApp, [&control, name] { PlayCue(control, name, CueKind::Short); });
+        }
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit);
+    });
+    const int status = QApplication::exec();
+    reader.join();
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -201,6 +247,10 @@ int main(int argc, char *argv[])
         return play();
     if (mode == "check" && argc > 2)
         return check(QString::fromLocal8Bit(argv[2]));
-    std::fprintf(stderr, "usage: cueplayback play | check RECORDING\n");
+    if (mode == "follow")
+        return follow();
+    if (mode == "heard" && argc > 2)
+        return heard(QString::fromLocal8Bit(argv[2]));
+    std::fprintf(stderr, "usage: cueplayback play | check RECORDING | follow | heard RECORDING\n");
     return 2;
 }

@@ -3,7 +3,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test layers build build-program deps deps-test bench sanitize screenshots package lint-package clean
+.PHONY: run test test-qt-cues layers build build-program deps deps-test bench sanitize screenshots package lint-package clean
 
 # What building and running the program needs, and no more.
 deps:
@@ -31,6 +31,14 @@ run: build-program
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The sound tests again, with the cues played through Qt Multimedia (the
+# output of a build without libpulse) on the private PulseAudio.
+test-qt-cues: deps-test
+	@cmake -S . -B build-qtcues $(CMAKE_FLAGS) -DSHOOTALOT_CUES_QT_MULTIMEDIA=ON >/dev/null
+	@cmake --build build-qtcues -j $(JOBS) --target tst_soundcues cueplayback shootalot
+	@cd build-qtcues && QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -R '^(tst_soundcues|cue_playback|stalled_folder)$$'
 
 # Whether every include and link of src/ points down the layering
 # (tools/check-layers.cmake); make test runs it too.
@@ -92,4 +100,4 @@ lint-package: package
 	@appstreamcli validate --pedantic --no-net resources/org.shootalot.shootalot.metainfo.xml
 
 clean:
-	rm -rf build build-bench build-asan build-package
+	rm -rf build build-bench build-asan build-package build-qtcues

@@ -26,6 +26,7 @@ test_packages=(
   orca at-spi2-core dbus xdotool # Debian's screen reader on the accessibility bus, and keys sent to it
   openbox x11-utils   # a real window manager on Xvfb, and xprop to see it take charge
   strace              # a working folder that hangs, made by delaying its system calls
+  qt6-multimedia-dev  # the cues through Qt Multimedia, the output of a build without libpulse, tested too
 )
 for option in "$@"; do
   case "$option" in

@@ -1,62 +1,24 @@
 #pragma once
 
-#include "sound/cuevoices.h"
+#include "sound/cuedecoder.h"
 
-#include <array>
 #include <memory>
 
-struct pa_context;
-struct pa_mainloop_api;
-struct pa_threaded_mainloop;
-struct pa_time_event;
-struct timeval;
-
-// Sends the cues to the sound server (PulseAudio, or PipeWire's PulseAudio
-// service) from the server library's own thread: CueVoices decides what is
-// written where, over two libpulse streams. Nothing here waits on the
-// server; without one it is silent. When the server fails or goes away (it
-// restarts for an update, a headset, a session ended), the streams are
-// dropped and the connection tried again after a pause that doubles at each
-// failure; cues asked for meanwhile are passed over.
-class CueOutput final
+// Where the cue player sends its cues: the sound server through libpulse
+// (PulseCueOutput), or Qt Multimedia where the program is built without it
+// (QtCueOutput). Neither ever waits on the sound system; without one, they
+// are silent.
+class CueOutput
 {
 public:
-    CueOutput(CueFormat format, qsizetype fadeFrames);
-    ~CueOutput();
-    CueOutput(const CueOutput &) = delete;
-    CueOutput &operator=(const CueOutput &) = delete;
-
-    // Connects to the server and creates the streams, once; returns at once.
-    void open();
+    virtual ~CueOutput() = default;
+    // Opens the output, once; returns at once.
+    virtual void open() = 0;
     // Starts a cue, fading out the one playing.
-    void start(std::shared_ptr<const Cue> cue);
+    virtual void start(std::shared_ptr<const Cue> cue) = 0;
     // Fades out the cues playing.
-    void stop();
-
-    // The pause before connecting again after the server was lost, and the
-    // longest it grows to: a server that never comes back costs a timer.
-    static constexpr int FirstRetryMilliseconds = 250;
-    static constexpr int LongestRetryMilliseconds = 30'000;
-
-private:
-    class PulseStream;
-
-    // On the server library's thread, or under its lock.
-    bool connectContext();
-    void dropContext();
-    void openStreams();
-    void serverLost();
-    void scheduleRetry();
-    static void contextChanged(pa_context *context, void *self);
-    static void retryNow(pa_mainloop_api *api, pa_time_event *event, const struct timeval *, void *self);
-
-    CueFormat format_;
-    CueVoices voices_;
-    std::array<std::unique_ptr<PulseStream>, CueVoices::Count> streams_;
-    pa_threaded_mainloop *loop_ = nullptr;
-    pa_context *context_ = nullptr;
-    pa_time_event *retry_ = nullptr;
-    int retryMilliseconds_ = FirstRetryMilliseconds;
-    bool serverLost_ = false; // and not yet tried again
-    bool opened_ = false;
+    virtual void stop() = 0;
 };
+
+// The output this build plays through.
+std::unique_ptr<CueOutput> makeCueOutput(CueFormat format, qsizetype fadeFrames);

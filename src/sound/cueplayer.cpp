@@ -7,7 +7,7 @@
 CuePlayer::CuePlayer(std::shared_ptr<const CueFiles> files, QObject *parent)
     : QObject(parent)
     , library_(Format, std::move(files))
-    , output_(Format, Format.rate * FadeMilliseconds / 1000)
+    , output_(makeCueOutput(Format, Format.rate * FadeMilliseconds / 1000))
 {
     connect(&library_, &CueLibrary::cueReady, this, [this](const QString &name) {
         if (name != waitingFor_)
@@ -47,14 +47,14 @@ void CuePlayer::play(const QString &fileName)
 void CuePlayer::stop()
 {
     waitingFor_.clear();
-    output_.stop();
+    output_->stop();
 }
 
 void CuePlayer::start(std::shared_ptr<const Cue> cue)
 {
     // The output is opened at the first cue, not at start-up, and once.
-    output_.open();
+    output_->open();
     lastStarted_ = cue->origin;
-    output_.start(std::move(cue));
+    output_->start(std::move(cue));
     emit cueStarted(lastStarted_);
 }

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-// Plays the cues through CueOutput's long-lived streams to the sound server,
-// fed from the server library's own thread: no sample cache, no decoding on
+// Plays the cues through the build's CueOutput (long-lived streams to the sound
+// server, fed from a thread of their own): no sample cache, no decoding on
 // the GUI thread, and a start that returns at once whatever the sound server
 // does. Without a sound server it is silent.
 class CuePlayer final : public QObject, public SoundPlayer
@@ -26,7 +26,7 @@ public:
     void stop() override;
 
     // Opens the sound output now rather than at the first cue.
-    void openOutput() { output_.open(); }
+    void openOutput() { output_->open(); }
 
     // Whether the working folder is still to be looked at, or being looked
     // at, for a cue.
@@ -46,7 +46,7 @@ private:
     void start(std::shared_ptr<const Cue> cue);
 
     CueLibrary library_;
-    CueOutput output_;
+    std::unique_ptr<CueOutput> output_;
     bool preparing_ = true; // until the cues are first decoded and looked for
     QString waitingFor_; // a cue asked to play while it was first being decoded
     QString lastStarted_;

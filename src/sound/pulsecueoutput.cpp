@@ -1,4 +1,4 @@
-#include "sound/cueoutput.h"
+#include "sound/pulsecueoutput.h"
 
 #include <pulse/context.h>
 #include <pulse/operation.h>
@@ -42,7 +42,7 @@ void forget(pa_operation *operation)
 
 // One libpulse playback stream, and its callbacks told to the voices. Used
 // on the server library's thread, or under its lock.
-class CueOutput::PulseStream final : public CueSink
+class PulseCueOutput::PulseStream final : public CueSink
 {
 public:
     PulseStream(CueVoices &voices, std::size_t voice) : voices_(voices), voice_(voice) {}
@@ -150,9 +150,9 @@ private:
     pa_stream *stream_ = nullptr;
 };
 
-CueOutput::CueOutput(CueFormat format, qsizetype fadeFrames) : format_(format), voices_(format, fadeFrames) {}
+PulseCueOutput::PulseCueOutput(CueFormat format, qsizetype fadeFrames) : format_(format), voices_(format, fadeFrames) {}
 
-CueOutput::~CueOutput()
+PulseCueOutput::~PulseCueOutput()
 {
     if (!loop_)
         return;
@@ -169,7 +169,7 @@ CueOutput::~CueOutput()
     pa_threaded_mainloop_free(loop_);
 }
 
-void CueOutput::open()
+void PulseCueOutput::open()
 {
     if (opened_)
         return;
@@ -184,12 +184,12 @@ void CueOutput::open()
     loop_ = nullptr;
 }
 
-bool CueOutput::connectContext()
+bool PulseCueOutput::connectContext()
 {
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Shoot a Lot");
     if (!context_)
         return false;
-    pa_context_set_state_callback(context_, &CueOutput::contextChanged, this);
+    pa_context_set_state_callback(context_, &PulseCueOutput::contextChanged, this);
     // No server started on our behalf: without one the program is silent.
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         dropContext();
@@ -198,7 +198,7 @@ bool CueOutput::connectContext()
     return true;
 }
 
-void CueOutput::dropContext()
+void PulseCueOutput::dropContext()
 {
     if (!context_)
         return;
@@ -208,10 +208,10 @@ void CueOutput::dropContext()
     context_ = nullptr;
 }
 
-void CueOutput::contextChanged(pa_context *context, void *self)
+void PulseCueOutput::contextChanged(pa_context *context, void *self)
 {
     // On the server library's thread.
-    auto &output = *static_cast<CueOutput *>(self);
+    auto &output = *static_cast<PulseCueOutput *>(self);
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY:
         output.retryMilliseconds_ = FirstRetryMilliseconds;
@@ -226,7 +226,7 @@ void CueOutput::contextChanged(pa_context *context, void *self)
     }
 }
 
-void CueOutput::serverLost()
+void PulseCueOutput::serverLost()
 {
     serverLost_ = true;
     for (std::size_t i = 0; i < streams_.size(); ++i) {
@@ -236,7 +236,7 @@ void CueOutput::serverLost()
     scheduleRetry();
 }
 
-void CueOutput::scheduleRetry()
+void PulseCueOutput::scheduleRetry()
 {
     if (retry_)
         return;
@@ -245,14 +245,14 @@ void CueOutput::scheduleRetry()
     pa_timeval_add(&when, pa_usec_t(retryMilliseconds_) * PA_USEC_PER_MSEC);
     retryMilliseconds_ = std::min(2 * retryMilliseconds_, LongestRetryMilliseconds);
     pa_mainloop_api *api = pa_threaded_mainloop_get_api(loop_);
-    retry_ = api->time_new(api, &when, &CueOutput::retryNow, this);
+    retry_ = api->time_new(api, &when, &PulseCueOutput::retryNow, this);
 }
 
-void CueOutput::retryNow(pa_mainloop_api *api, pa_time_event *event, const struct timeval *, void *self)
+void PulseCueOutput::retryNow(pa_mainloop_api *api, pa_time_event *event, const struct timeval *, void *self)
 {
     // On the server library's thread: the lost context is let go here, not
     // inside its own callback.
-    auto &output = *static_cast<CueOutput *>(self);
+    auto &output = *static_cast<PulseCueOutput *>(self);
     api->time_free(event);
     output.retry_ = nullptr;
     output.dropContext();
@@ -263,7 +263,7 @@ void CueOutput::retryNow(pa_mainloop_api *api, pa_time_event *event, const struc
     }
 }
 
-void CueOutput::openStreams()
+void PulseCueOutput::openStreams()
 {
     for (std::size_t i = 0; i < streams_.size(); ++i) {
         auto stream = std::make_unique<PulseStream>(voices_, i);
@@ -272,7 +272,7 @@ void CueOutput::openStreams()
     }
 }
 
-void CueOutput::start(std::shared_ptr<const Cue> cue)
+void PulseCueOutput::start(std::shared_ptr<const Cue> cue)
 {
     const LoopLock hold(loop_);
     // While there is no server, a cue is passed over rather than played late.
@@ -280,8 +280,13 @@ void CueOutput::start(std::shared_ptr<const Cue> cue)
         voices_.start(std::move(cue));
 }
 
-void CueOutput::stop()
+void PulseCueOutput::stop()
 {
     const LoopLock hold(loop_);
     voices_.stop();
+}
+
+std::unique_ptr<CueOutput> makeCueOutput(CueFormat format, qsizetype fadeFrames)
+{
+    return std::make_unique<PulseCueOutput>(format, fadeFrames);
 }

@@ -52,6 +52,10 @@ bench:
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="$(CMAKE_FLAGS)"
 	@xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=offscreen build-bench/bench/shootalot_bench
 	@bash bench/cue-latency.sh build-bench/bench/shootalot_cuelatency
+	@cmake -S . -B build-bench-qtcues $(CMAKE_FLAGS) -DSHOOTALOT_CUES_QT_MULTIMEDIA=ON >/dev/null
+	@cmake --build build-bench-qtcues -j $(JOBS) --target shootalot_cuelatency >/dev/null
+	@printf 'through Qt Multimedia: '
+	@bash bench/cue-latency.sh build-bench-qtcues/bench/shootalot_cuelatency
 	@bash bench/firing-cpu.sh build-bench/src/app/shootalot build-bench/bench/shootalot_probe
 	@bash bench/help-memory.sh build-bench/bench/shootalot_probe
 
@@ -100,4 +104,4 @@ lint-package: package
 	@appstreamcli validate --pedantic --no-net resources/org.shootalot.shootalot.metainfo.xml
 
 clean:
-	rm -rf build build-bench build-asan build-package build-qtcues
+	rm -rf build build-bench build-bench-qtcues build-asan build-package build-qtcues

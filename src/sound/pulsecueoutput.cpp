@@ -80,11 +80,7 @@ public:
                                              | (voices_.startsCorked(voice_) ? PA_STREAM_START_CORKED : 0));
         if (pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
             voices_.attach(voice_, nullptr);
-            pa_stream_set_write_callback(stream_, nullptr, nullptr);
-            pa_stream_set_state_callback(stream_, nullptr, nullptr);
-            pa_stream_unref(stream_);
-            stream_ = nullptr;
-            return false;
+            return false; // let go by the destructor
         }
         return true;
     }

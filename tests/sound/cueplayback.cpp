@@ -188,17 +188,23 @@ int check(const QString &path)
     return 0;
 }
 
+// The real player with its multimedia control, in an empty working folder
+// (so the built-in cues), its output opened.
+struct BuiltInCues
+{
+    BuiltInCues() { player.openOutput(); }
+    QTemporaryDir folder;
+    bool inFolder = QDir::setCurrent(folder.path());
+    CuePlayer player;
+    MciControl control{nullptr, player};
+};
 
 int play()
 {
-    // An empty working folder: the built-in cues.
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
-    CuePlayer player;
-    MciControl control(nullptr, player);
+    BuiltInCues cues;
+    MciControl &control = cues.control;
     // A null sink starts with a latency of seconds, and lowers it only once
     // a stream has played for a while: let it settle first.
-    player.openOutput();
     runEventLoopFor(2500);
     PlayCue(control, QLatin1String(Failure.cue), CueKind::Short);
     runEventLoopFor(200);
@@ -219,11 +225,8 @@ int play()
 // The cues a script asks for, one a line, while it does things to the server.
 int follow()
 {
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
-    CuePlayer player;
-    MciControl control(nullptr, player);
-    player.openOutput();
+    BuiltInCues cues;
+    MciControl &control = cues.control;
     std::thread reader([&control] {
         std::string line;
         while (std::getline(std::cin, line) && line != "quit") {

@@ -37,11 +37,6 @@ QString writeFile(const QDir &dir, const QString &name, const QByteArray &bytes)
     return file.fileName();
 }
 
-void addReaders()
-{
-    QTest::addColumn<bool>("portable");
-}
-
 } // namespace
 
 void TestCueFile::whatIsRead_data()
@@ -110,7 +105,7 @@ void TestCueFile::whatIsRead()
 
 void TestCueFile::aChangeChangesTheSignature_data()
 {
-    addReaders();
+    QTest::addColumn<bool>("portable");
     QTest::newRow("POSIX") << false;
     QTest::newRow("Qt") << true;
 }

@@ -121,7 +121,8 @@ void CueVoices::uncork(Voice &voice)
         return;
     write(voice, bytesAhead(voice, bytesFor(BufferMilliseconds)), CueSink::Seek::RelativeOnRead,
           bytesFor(StartMarginMilliseconds));
-    if (voice.corked) {
+    // The write may have failed the stream, and the output let go of it.
+    if (voice.sink && voice.corked) {
         voice.corked = false;
         voice.sink->setCorked(false);
     }
@@ -134,6 +135,17 @@ void CueVoices::readyChanged(std::size_t voice)
     Voice &v = *voices_.at(voice);
     if (v.sink && v.sink->isReady() && v.corked && v.stream.isPlaying())
         uncork(v);
+}
+
+void CueVoices::setFailureHandler(std::function<void(std::size_t)> handler)
+{
+    failureHandler_ = std::move(handler);
+}
+
+void CueVoices::failed(std::size_t voice)
+{
+    if (failureHandler_)
+        failureHandler_(voice);
 }
 
 void CueVoices::writeRequested(std::size_t voice, std::size_t bytes)
@@ -173,6 +185,8 @@ void CueVoices::write(Voice &voice, qsizetype bytes, CueSink::Seek seek, qint64 
             voice.sink->cancelWrite();
             if (!voice.stream.stopEarlier(qsizetype(size) / frameBytes))
                 voice.stream.stop();
+            // A stream that refuses what it asked for is broken.
+            failed(indexOf(voice));
             return;
         }
         seek = CueSink::Seek::Relative; // the rest follows on
@@ -185,6 +199,12 @@ qsizetype CueVoices::bytesAhead(const Voice &voice, qsizetype atLeast) const
 {
     const qsizetype cue = std::min(voice.stream.framesToPlay() * frameBytes(), bytesFor(WriteAheadMilliseconds));
     return std::max(atLeast, cue);
+}
+
+std::size_t CueVoices::indexOf(const Voice &voice) const
+{
+    const auto found = std::find_if(voices_.begin(), voices_.end(), [&](const auto &v) { return v.get() == &voice; });
+    return std::size_t(found - voices_.begin());
 }
 
 qsizetype CueVoices::frameBytes() const

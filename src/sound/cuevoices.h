@@ -4,6 +4,7 @@
 #include "sound/cuestream.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 // The cues written to a sound server's streams, whatever the server: a cue is
@@ -32,8 +33,14 @@ public:
     // Fades out the cues playing.
     void stop();
 
+    // Told when a stream can no longer be written to (the server refused a
+    // write, or failed the stream): the output lets go of its streams and
+    // connects again, as when the server goes away.
+    void setFailureHandler(std::function<void(std::size_t voice)> handler);
+
     // What the streams say.
     void readyChanged(std::size_t voice);
+    void failed(std::size_t voice);
     void writeRequested(std::size_t voice, std::size_t bytes);
     void readPositionKnown(std::size_t voice, bool known);
 
@@ -90,8 +97,10 @@ private:
     void fadeFromReadPosition(Voice &voice, bool known);
     qsizetype bytesAhead(const Voice &voice, qsizetype atLeast) const;
     qsizetype frameBytes() const;
+    std::size_t indexOf(const Voice &voice) const;
 
     CueFormat format_;
     std::array<std::unique_ptr<Voice>, Count> voices_;
     std::size_t latest_ = 0; // the voice of the cue started last
+    std::function<void(std::size_t)> failureHandler_;
 };

@@ -130,10 +130,18 @@ private:
         auto &s = *static_cast<PulseStream *>(self);
         s.voices_.writeRequested(s.voice_, bytes);
     }
-    static void stateChanged(pa_stream *, void *self)
+    static void stateChanged(pa_stream *stream, void *self)
     {
         auto &s = *static_cast<PulseStream *>(self);
-        s.voices_.readyChanged(s.voice_);
+        switch (pa_stream_get_state(stream)) {
+        case PA_STREAM_FAILED:
+        case PA_STREAM_TERMINATED: // not by us: the callback is gone by then
+            s.voices_.failed(s.voice_);
+            break;
+        default:
+            s.voices_.readyChanged(s.voice_);
+            break;
+        }
     }
     static void timingKnown(pa_stream *, int success, void *self)
     {
@@ -146,7 +154,12 @@ private:
     pa_stream *stream_ = nullptr;
 };
 
-PulseCueOutput::PulseCueOutput(CueFormat format, qsizetype fadeFrames) : format_(format), voices_(format, fadeFrames) {}
+PulseCueOutput::PulseCueOutput(CueFormat format, qsizetype fadeFrames) : format_(format), voices_(format, fadeFrames)
+{
+    // A broken stream is recovered from as a lost server is: everything is
+    // made anew, so no stream is left half in use.
+    voices_.setFailureHandler([this](std::size_t) { serverLost(); });
+}
 
 PulseCueOutput::~PulseCueOutput()
 {
@@ -224,11 +237,11 @@ void PulseCueOutput::contextChanged(pa_context *context, void *self)
 
 void PulseCueOutput::serverLost()
 {
+    // Perhaps inside a stream's own callback: the streams are only let go
+    // of, and freed when the retry comes.
     serverLost_ = true;
-    for (std::size_t i = 0; i < streams_.size(); ++i) {
+    for (std::size_t i = 0; i < streams_.size(); ++i)
         voices_.attach(i, nullptr);
-        streams_[i].reset();
-    }
     scheduleRetry();
 }
 
@@ -251,6 +264,8 @@ void PulseCueOutput::retryNow(pa_mainloop_api *api, pa_time_event *event, const 
     auto &output = *static_cast<PulseCueOutput *>(self);
     api->time_free(event);
     output.retry_ = nullptr;
+    for (auto &stream : output.streams_)
+        stream.reset();
     output.dropContext();
     output.serverLost_ = false;
     if (!output.connectContext()) {

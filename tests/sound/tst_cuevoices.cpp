@@ -103,6 +103,8 @@ private slots:
     void theCutCueFadesFromWhereTheServerReads();
     void aCueStartedBeforeItsStreamIsReadyIsHeard();
     void aRefusedWriteIsNotCountedAsPlayed();
+    void aRefusedWriteFailsTheStream_data();
+    void aRefusedWriteFailsTheStream();
     void aStreamIsCorkedOnceItsCueIsHeardOut();
 };
 
@@ -218,6 +220,57 @@ void TestCueVoices::aRefusedWriteIsNotCountedAsPlayed()
     QCOMPARE(sink.writes.size(), std::size_t(1));
     const std::vector<qint16> next = sink.samplesOf(0);
     QVERIFY2(next.at(0) > 0, "the refused part of the cue was skipped");
+}
+
+void TestCueVoices::aRefusedWriteFailsTheStream_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::newRow("as a cue starts on a quiet stream") << "start";
+    QTest::newRow("on the server's request") << "request";
+    QTest::newRow("as the cut cue fades from where the server reads") << "cut";
+}
+
+void TestCueVoices::aRefusedWriteFailsTheStream()
+{
+    QFETCH(QString, when);
+    Rig rig;
+    // The output lets go of every stream when one fails, from inside the
+    // write that failed.
+    std::vector<std::size_t> failed;
+    rig.voices.setFailureHandler([&](std::size_t voice) {
+        failed.push_back(voice);
+        for (std::size_t i = 0; i < CueVoices::Count; ++i)
+            rig.voices.attach(i, nullptr);
+    });
+    RecordingSink &sink = rig.sinks[1];
+    if (when == "start") {
+        sink.refuses = true;
+        rig.voices.start(steadyCue(1000, 300));
+    } else if (when == "request") {
+        rig.voices.start(steadyCue(1000, 300));
+        sink.refuses = true;
+        rig.voices.writeRequested(1, 500 * 2);
+    } else {
+        rig.voices.start(steadyCue(1000, 900));
+        sink.beyond = 800 * 2;
+        rig.voices.stop();
+        sink.refuses = true;
+        rig.voices.readPositionKnown(1, true);
+    }
+    QCOMPARE(failed, std::vector<std::size_t>{1});
+    QCOMPARE(sink.cancelled, 1);
+    // Nothing is written while the streams are gone, and the next cue on new
+    // streams is heard whole, with nothing of the old one before it.
+    const std::size_t before = sink.writes.size();
+    rig.voices.start(steadyCue(2000, 100));
+    QCOMPARE(sink.writes.size(), before);
+    RecordingSink fresh[CueVoices::Count];
+    for (std::size_t i = 0; i < CueVoices::Count; ++i)
+        rig.voices.attach(i, &fresh[i]);
+    rig.voices.start(steadyCue(3000, 100));
+    const RecordingSink &heard = fresh[0].writes.empty() ? fresh[1] : fresh[0];
+    QCOMPARE(heard.writes.size(), std::size_t(1));
+    QVERIFY(allAre(heard.samplesOf(0), 0, 100, 3000));
 }
 
 void TestCueVoices::aStreamIsCorkedOnceItsCueIsHeardOut()

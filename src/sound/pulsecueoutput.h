@@ -34,11 +34,6 @@ public:
     // Fades out the cues playing.
     void stop() override;
 
-    // The pause before connecting again after the server was lost, and the
-    // longest it grows to: a server that never comes back costs a timer.
-    static constexpr int FirstRetryMilliseconds = 250;
-    static constexpr int LongestRetryMilliseconds = 30'000;
-
 private:
     class PulseStream;
 

@@ -8,12 +8,11 @@
 
 #include <memory>
 
-class QAudioSink;
-
 // Plays the cues through Qt Multimedia, for a build without libpulse: one
 // stream, pulled by a QAudioSink that lives on a thread of its own, so that
 // a busy window never breaks a cue. A cue cuts the one before with the
-// stream's fade. Without an audio output it is silent.
+// stream's fade. Without an audio output it is silent; when the output
+// fails, a new sink is tried after a growing pause.
 class QtCueOutput final : public QObject, public CueOutput
 {
     Q_OBJECT
@@ -27,10 +26,11 @@ public:
     void stop() override;
 
 private:
+    class Speaker;
+
     CueFormat format_;
     qsizetype fadeFrames_;
     QThread thread_;
     // Made, used and destroyed on thread_ only.
-    QObject *worker_ = nullptr;
-    CueStream *stream_ = nullptr;
+    Speaker *speaker_ = nullptr;
 };

@@ -4,17 +4,18 @@
 # again. Each time the program must connect again by itself, and the next
 # verdict's chime must be heard. Exits 77 (skipped), saying why, where the
 # server cannot start.
-#   cue-restart.sh CUEPLAYBACK
+#   cue-restart.sh CUEPLAYBACK STREAMS   (how many streams the output opens)
 helper=$1
+streams=$2
 . "$(dirname "$0")/../../scripts/private-pulseaudio.sh"
 command -v parec >/dev/null || { echo "skipped: parec is not installed"; exit 77; }
 trap 'exec 3>&- ; kill $app $recorder 2>/dev/null; stop_private_pulseaudio' EXIT
 start_private_pulseaudio || exit $?
 
-# Waits (up to 15 s) until the program has its two streams on the server.
+# Waits (up to 15 s) until the program has its streams on the server.
 streams_up() {
   for _ in $(seq 150); do
-    [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -ge 2 ] && return 0
+    [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -ge "$streams" ] && return 0
     sleep 0.1
   done
   return 1

@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "processmemory.h"
+#include "wavfile.h"
 
 #include "sound/cuedecoder.h"
 #include "sound/cueplayer.h"
@@ -33,28 +34,10 @@ const QStringList CueNames{"pinpon.wav", "endpinpon.wav", "Chimes.wav", "Chimes2
 QByteArray wav(double seconds, qint64 dataBytes = -1, quint16 formatTag = 1)
 {
     const int rate = 22050;
-    QByteArray samples;
-    for (int i = 0; i < int(seconds * rate); ++i) {
-        const auto v = qint16(8000 * std::sin(i * 2 * M_PI * 440 / rate));
-        samples.append(reinterpret_cast<const char *>(&v), 2);
-    }
-    const quint32 data = dataBytes < 0 ? quint32(samples.size()) : quint32(dataBytes);
-    QByteArray out;
-    const auto put32 = [&](quint32 v) { out.append(reinterpret_cast<const char *>(&v), 4); };
-    const auto put16 = [&](quint16 v) { out.append(reinterpret_cast<const char *>(&v), 2); };
-    out += "RIFF";
-    put32(36 + data);
-    out += "WAVEfmt ";
-    put32(16);
-    put16(formatTag);
-    put16(1);
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    out += "data";
-    put32(data);
-    return out + samples;
+    std::vector<qint16> samples;
+    for (int i = 0; i < int(seconds * rate); ++i)
+        samples.push_back(qint16(8000 * std::sin(i * 2 * M_PI * 440 / rate)));
+    return pcmWav(samples, rate, dataBytes, formatTag);
 }
 
 // Puts what the row names under name in dir; false where it cannot here.

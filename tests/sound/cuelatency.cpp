@@ -1,13 +1,19 @@
 // How long after a verdict its cue is heard, from a recording of the sound
-// server's null sink (bench/cue-latency.sh starts a private one): the real
-// program at N = 5 fires automatically (ten shots a second) until 20
+// server's null sink (tests/sound/cue-latency.sh starts a private one): the
+// real program at N = 5 fires automatically (ten shots a second) until 20
 // verdicts have been judged, while this process records the sink's monitor.
 // Each verdict's chime is found in the recording by its waveform; the
 // recording's clock is tied to the program's by the least-delayed block of
-// samples that arrived once the stream ran steadily. Prints the median and worst delay and how many were
-// never heard.
+// samples that arrived once the stream ran steadily. Prints the median and
+// worst delay and how many were never heard.
+//   cuelatency                         measures (for the benchmarks)
+//   cuelatency --every-cue-heard       fails when a cue is never heard
+//   cuelatency --median-at-most MS     fails when the median delay is above MS
+//   cuelatency --long-chimes           an 8 s Chimes.wav in the working
+//                                      folder; fails when a cue is never heard
 #include "fakes.h"
 #include "listening.h"
+#include "wavfile.h"
 
 #include "forms/shootalot.h"
 #include "sound/cuedecoder.h"
@@ -21,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,11 +38,40 @@ namespace {
 
 constexpr int Rate = 48000;
 
+// Eight seconds rising from 500 Hz to 1.5 kHz: each moment of it unlike any
+// other, so that where it starts is found in the recording.
+QByteArray longChimes()
+{
+    const int rate = 44100, frames = rate * 8;
+    std::vector<qint16> samples;
+    double phase = 0;
+    for (int i = 0; i < frames; ++i) {
+        phase += 2 * M_PI * (500 + 1000.0 * i / frames) / rate;
+        const double fadeIn = std::min(1.0, i / (rate * 0.005));
+        samples.push_back(qint16(12000 * fadeIn * std::sin(phase)));
+    }
+    return pcmWav(samples, rate);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype bound = arguments.indexOf(QStringLiteral("--median-at-most"));
+    const double medianAtMost = bound > 0 && bound + 1 < arguments.size() ? arguments[bound + 1].toDouble() : -1;
+    const bool checking = arguments.contains(QStringLiteral("--every-cue-heard"))
+                          || arguments.contains(QStringLiteral("--long-chimes"));
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+        return 1;
+    if (arguments.contains(QStringLiteral("--long-chimes"))) {
+        QFile chimes(QStringLiteral("Chimes.wav"));
+        if (!chimes.open(QIODevice::WriteOnly) || chimes.write(longChimes()) < 0)
+            return 1;
+        std::printf("an 8 s Chimes.wav in the working folder\n");
+    }
     QAudioDevice monitor;
     // The server's devices are listed as they are found, not at once.
     for (int tries = 0; tries < 60 && monitor.isNull(); ++tries) {
@@ -126,7 +162,16 @@ int main(int argc, char *argv[])
         std::printf("verdict to its cue heard: none of %zu heard\n", verdicts.size());
         return 1;
     }
+    const double median = delays[delays.size() / 2];
     std::printf("verdict to its cue heard (%zu verdicts, N = 5, 10 shots/s): median %.1f ms, worst %.1f ms, %d never heard\n",
-                verdicts.size(), delays[delays.size() / 2], delays.back(), lost);
+                verdicts.size(), median, delays.back(), lost);
+    if (checking && lost > 0) {
+        std::printf("FAIL: a verdict's cue was never heard\n");
+        return 1;
+    }
+    if (medianAtMost > 0 && median > medianAtMost) {
+        std::printf("FAIL: the median delay is above %.0f ms\n", medianAtMost);
+        return 1;
+    }
     return 0;
 }

@@ -76,7 +76,8 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     commands->addWidget(predictionLabel_);
     commands->addWidget(prediction_);
     commands->addSpacing(16);
-    const QStringList runTexts = {tr("Run &100"), tr("Run 1,&000"), tr("Run 10,0&00")};
+    // Each its own key: the digits of the two larger runs are the same.
+    const QStringList runTexts = {tr("Run &100"), tr("Run 1,&000"), tr("&Run 10,000")};
     for (qsizetype i = 0; i < runTexts.size(); ++i) {
         auto *button = new QPushButton(runTexts[i], this);
         const qint64 experiments = FastRuns[i];
@@ -88,13 +89,13 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
         fastRunButtons_ << button;
     }
     commands->addStretch(1);
-    auto *saveButton = new QPushButton(tr("Save..."), this);
+    auto *saveButton = new QPushButton(tr("&Save..."), this);
     saveButton->setObjectName(QStringLiteral("save"));
     connect(saveButton, &QPushButton::clicked, this, &ResultsWindow::save);
-    auto *copyButton = new QPushButton(tr("Copy"), this);
+    auto *copyButton = new QPushButton(tr("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("copy"));
     connect(copyButton, &QPushButton::clicked, this, &ResultsWindow::copy);
-    auto *closeButton = new QPushButton(tr("Close"), this);
+    auto *closeButton = new QPushButton(tr("C&lose"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     commands->addWidget(saveButton);

@@ -9,6 +9,7 @@
 #include "results/resultscharts.h"
 #include "results/resultswindow.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -143,6 +144,8 @@ private slots:
     void savingThatFailsKeepsTheOldFile_data();
     void savingThatFailsKeepsTheOldFile();
     void copyPutsTheTablesOnTheClipboard();
+    void noTwoControlsShareAMnemonic_data();
+    void noTwoControlsShareAMnemonic();
 };
 
 void TestResults::fastRunsAgreeWithTheCounters_data()
@@ -622,6 +625,48 @@ void TestResults::copyPutsTheTablesOnTheClipboard()
     QVERIFY2(copied.contains(QStringLiteral("20\t100\t%1\t").arg(results.successes())), qPrintable(copied));
     QVERIFY(copied.contains(QStringLiteral("0\t%1\t12.2").arg(results.hitCounts().at(0))));
     QVERIFY(copied.contains(QStringLiteral("\ttheory")));
+}
+
+void TestResults::noTwoControlsShareAMnemonic_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("the main window") << "main";
+    QTest::newRow("the help window") << "help";
+    QTest::newRow("the Results window") << "results";
+}
+
+void TestResults::noTwoControlsShareAMnemonic()
+{
+    QFETCH(QString, window);
+    ProgramFixture program;
+    program.start(QStringLiteral("20"));
+    QWidget *shown = nullptr;
+    if (window == "main") {
+        shown = program.form1().window();
+    } else if (window == "help") {
+        program.click(program.ui().Command6); // Help
+        shown = program.form2().window();
+    } else {
+        program.form1().showResults();
+        shown = program.form1().resultsWindow();
+    }
+    QVERIFY(shown && shown->isVisible());
+    // Alt and a letter reach one control only: a second one with the same
+    // letter only takes the focus in turn, and never acts.
+    QMap<QKeySequence, QString> taken;
+    for (const QWidget *w : shown->findChildren<QWidget *>()) {
+        QString text;
+        if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            text = button->text();
+        else if (const auto *label = qobject_cast<const QLabel *>(w); label && label->buddy())
+            text = label->text();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty())
+            continue;
+        QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("\"%1\" and \"%2\" both answer %3")
+                                                      .arg(taken.value(key), text, key.toString())));
+        taken.insert(key, text);
+    }
 }
 
 QTEST_MAIN(TestResults)

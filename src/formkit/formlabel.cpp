@@ -100,14 +100,22 @@ void FormLabel::fitCaption()
         return; // one line at the design size: the usual case, and a cheap one
     }
     QFont f = designFont_;
-    const int smallest = designFont_.pixelSize() * design::SmallestTextPercent / 100;
-    for (int size = designFont_.pixelSize(); size >= smallest; --size) {
+    const auto fits = [&](int size) {
         f.setPixelSize(size);
         const QRect needed = QFontMetrics(f).boundingRect(
             QRect(0, 0, room.width(), 100000), int(alignment()) | Qt::TextWordWrap, text());
-        if (needed.height() <= room.height() && needed.width() <= room.width())
-            break;
-    }
+        return needed.height() <= room.height() && needed.width() <= room.width();
+    };
+    const int smallest = designFont_.pixelSize() * design::SmallestTextPercent / 100;
+    int size = designFont_.pixelSize();
+    while (size > smallest && !fits(size))
+        --size;
+    // A count past what the design's pace could reach (fast runs go to
+    // millions) is one word that no wrapping helps: it is set as small as
+    // it must be to be seen whole, never cut.
+    if (!fits(size) && !text().contains(QLatin1Char(' ')))
+        while (size > 1 && !fits(size))
+            --size;
     if (f != font())
         setFont(f);
 }

@@ -61,7 +61,9 @@ QString ResultsReport::summary() const
         const QString after = experiments == 1 ? tr("After 1 experiment at N = %1:").arg(n)
                                                : tr("After %1 experiments at N = %2:").arg(count(experiments)).arg(n);
         text = after + QLatin1Char(' ')
-             + tr("%1 successes, a success rate of %2.").arg(count(results_.successes()), percent(rate));
+             + (results_.successes() == 1
+                    ? tr("1 success, a success rate of %1.").arg(percent(rate))
+                    : tr("%1 successes, a success rate of %2.").arg(count(results_.successes()), percent(rate)));
         text += QLatin1Char(' ');
         text += std::abs(rate - theory) <= band
                     ? tr("That is within 2 standard errors (%1 points) of the theory.").arg(points(band))
@@ -124,6 +126,11 @@ QString ResultsReport::histogramInWords() const
     if (n <= 0)
         return summary();
     const qint64 experiments = results_.experiments();
+    if (experiments == 0)
+        return tr("Hits per experiment at N = %1: no experiment judged yet; the failures will be those with "
+                  "0 hits (expected share 0.9^%1 = %2).")
+            .arg(n)
+            .arg(percent(1 - stats::theoryRate(n)));
     QStringList parts;
     for (int hits = 0; hits <= n; ++hits) {
         const qint64 seen = results_.hitCounts().at(std::size_t(hits));

@@ -11,6 +11,7 @@
 #include "results/resultscharts.h"
 #include "results/resultsdialogs.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
@@ -29,6 +30,15 @@
 
 namespace {
 
+// A window to assistive technology (a frame), as the main window is; a
+// plain widget would be a filler.
+QAccessibleInterface *resultsWindowAccessible(const QString &className, QObject *object)
+{
+    if (className == u"ResultsWindow")
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 // The size the window opens at where the screen has room, and the size its
 // text is the desktop's own at.
 constexpr QSize BaseSize(960, 700);
@@ -43,6 +53,8 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
       runningRate_(new ChartView(this)), histogram_(new ChartView(this)), acrossN_(new ChartView(this)),
       announcer_(new Announcer(this)), baseTextSize_(font().pointSizeF())
 {
+    static const bool accessible = (QAccessible::installFactory(resultsWindowAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("ResultsWindow"));
     setWindowTitle(tr("Results"));
     setWindowIcon(design::programIcon());
@@ -196,6 +208,12 @@ void ResultsWindow::scaleText()
         each->setSpacing(spacing);
         if (each == layout())
             each->setContentsMargins(spacing * 2, spacing * 2, spacing * 2, spacing * 2);
+    }
+    // The style's room around a button's words is the same at every size:
+    // it grows with them too (nothing added at the opening size).
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setMinimumWidth(0);
+        button->setMinimumWidth(button->sizeHint().width() + 4 * (spacing - BaseSpacing));
     }
 }
 

@@ -170,6 +170,46 @@ private slots:
     // What a screen reader meets: the window as a frame without its
     // invisible player, the plot as a graphic saying what it shows, each
     // value under its caption's words, and a notification after each shot.
+    // The counters past what the design's pace reached: whole in their
+    // frames, and read whole; the counts that fitted stay as they were.
+    void countsPastTheDesign_data()
+    {
+        QTest::addColumn<ControlOf>("control");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<bool>("asDesigned"); // at three quarters of the design's size or more
+        QTest::newRow("experiments, 99,999: as today") << CONTROL(Label11) << "99999" << "Number of experiments: 99999" << true;
+        QTest::newRow("successes, 87,840: as today") << CONTROL(Label13) << "87840" << "Number of successes: 87840" << true;
+        QTest::newRow("experiments after 1,000,000") << CONTROL(Label11) << "1000000" << "Number of experiments: 1000000" << false;
+        QTest::newRow("experiments after 10,010,100") << CONTROL(Label11) << "10010100" << "Number of experiments: 10010100" << false;
+        QTest::newRow("successes after 10,000,000") << CONTROL(Label13) << "8784213" << "Number of successes: 8784213" << false;
+        QTest::newRow("experiments after 100,000,000") << CONTROL(Label11) << "100000000" << "Number of experiments: 100000000" << false;
+    }
+    void countsPastTheDesign()
+    {
+        QFETCH(ControlOf, control);
+        QFETCH(QString, count);
+        QFETCH(QString, heard);
+        QFETCH(bool, asDesigned);
+        ProgramFixture program;
+        program.start(QStringLiteral("20"));
+        auto *label = dynamic_cast<FormLabel *>(control(program.ui()));
+        QVERIFY(label);
+        label->setCaption(count);
+        const QRect room = label->contentsRect();
+        const QRect needed = QFontMetrics(label->font()).boundingRect(
+            QRect(0, 0, room.width(), 1000), int(label->alignment()) | Qt::TextWordWrap, count);
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5").arg(count).arg(needed.width())
+                                .arg(needed.height()).arg(room.width()).arg(room.height())));
+        // Within the frame, the frame itself untouched.
+        QVERIFY(room.contains(QRect(room.topLeft() + QPoint(0, (room.height() - needed.height()) / 2), needed.size())));
+        QCOMPARE(label->accessibleName(), heard);
+        const int design = label->designFont().pixelSize();
+        QCOMPARE(label->font().pixelSize() * 4 >= design * 3, asDesigned);
+        QVERIFY(label->font().pixelSize() >= 1);
+    }
+
     void whatAScreenReaderHears()
     {
         ProgramFixture program;

@@ -139,6 +139,8 @@ private slots:
     void predictionInWords_data();
     void predictionInWords();
     void chartsTellTheirNumbers();
+    void wordsAtTheFewestExperiments_data();
+    void wordsAtTheFewestExperiments();
     void csvRoundTrip_data();
     void csvRoundTrip();
     void savingThatFailsKeepsTheOldFile_data();
@@ -498,11 +500,44 @@ void TestResults::chartsTellTheirNumbers()
             QVERIFY2(description.contains(w), qPrintable(e.chart + QStringLiteral(": ") + description));
     }
 
+    // The window is a window to a screen reader, as the main one is.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+
     // A million experiments stay drawable: the running rate is sampled.
     const QList<qint64> samples = ResultsCharts::samplePoints(1000000);
     QVERIFY(samples.size() <= 6 * ResultsCharts::SamplesPerDecade + 1);
     QCOMPARE(samples.front(), qint64(1));
     QCOMPARE(samples.back(), qint64(1000000));
+}
+
+void TestResults::wordsAtTheFewestExperiments_data()
+{
+    QTest::addColumn<QList<int>>("hits");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("none yet") << QList<int>{}
+                              << QStringList{"No experiment judged yet at N = 20.",
+                                             "Hits per experiment at N = 20: no experiment judged yet"};
+    QTest::newRow("one, a success") << QList<int>{2}
+                                    << QStringList{"After 1 experiment at N = 20: 1 success, a success rate of 100.00 %."};
+    QTest::newRow("two, one success") << QList<int>{0, 1}
+                                      << QStringList{"After 2 experiments at N = 20: 1 success, a success rate of 50.00 %."};
+}
+
+void TestResults::wordsAtTheFewestExperiments()
+{
+    QFETCH(QList<int>, hits);
+    QFETCH(QStringList, words);
+    ExperimentResults results;
+    results.startSeries();
+    results.setShotsPerExperiment(20);
+    for (int h : hits)
+        results.record(20, h);
+    const ResultsReport report(results);
+    const QString all = report.summary() + QLatin1Char('\n') + report.histogramInWords();
+    for (const QString &w : words)
+        QVERIFY2(all.contains(w), qPrintable(all));
+    // No list left empty in a sentence.
+    QVERIFY2(!all.contains(QStringLiteral(": .")), qPrintable(all));
 }
 
 void TestResults::csvRoundTrip_data()

@@ -37,6 +37,15 @@ public:
         ExperimentResults &results_;
     };
 
+    // The series as it stands, copied: to be written out on another thread
+    // while experiments go on being judged on this one.
+    struct Series
+    {
+        int shotsPerExperiment = 0;
+        std::vector<quint8> hits;
+        std::vector<quint32> successesSoFar;
+    };
+
     explicit ExperimentResults(QObject *parent = nullptr);
 
     // A new series, as the counters start again from nothing.
@@ -59,6 +68,7 @@ public:
     qint64 successesAmongFirst(qint64 count) const;
     // Hits in the series' experiment number `number` (from 1).
     int hitsOf(qint64 number) const { return hits_.at(std::size_t(number - 1)); }
+    Series series() const { return {shotsPerExperiment_, hits_, successesSoFar_}; }
     // How many experiments of the series had 0, 1, ... N hits.
     const std::vector<qint64> &hitCounts() const { return hitCounts_; }
     // Every N tried in this run, with all its experiments.

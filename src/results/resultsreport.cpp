@@ -211,26 +211,35 @@ QByteArray ResultsReport::csvHeader()
 
 bool ResultsReport::writeCsv(QIODevice &device) const
 {
+    return writeCsv(results_.series(), device);
+}
+
+bool ResultsReport::writeCsv(const ExperimentResults::Series &series, QIODevice &device,
+                             const std::function<bool(qint64)> &goOn)
+{
     if (device.write(csvHeader()) < 0)
         return false;
-    const int n = results_.shotsPerExperiment();
+    const int n = series.shotsPerExperiment;
+    const qint64 experiments = qint64(series.hits.size());
     QByteArray chunk;
     constexpr qsizetype ChunkSize = 1 << 16;
     chunk.reserve(ChunkSize + 64);
-    for (qint64 number = 1; number <= results_.experiments(); ++number) {
-        const int hits = results_.hitsOf(number);
+    for (qint64 number = 1; number <= experiments; ++number) {
+        const int hits = series.hits[std::size_t(number - 1)];
         appendInteger(chunk, number);
         chunk.append(',');
         appendInteger(chunk, n);
         chunk.append(',');
         appendInteger(chunk, hits);
         chunk.append(hits > 0 ? ",success," : ",failure,");
-        appendFixed(chunk, double(results_.successesAmongFirst(number)) / double(number), 7);
+        appendFixed(chunk, double(series.successesSoFar[std::size_t(number - 1)]) / double(number), 7);
         chunk.append('\n');
         if (chunk.size() >= ChunkSize) {
             if (device.write(chunk) != chunk.size())
                 return false;
             chunk.clear();
+            if (goOn && !goOn(number))
+                return false;
         }
     }
     return chunk.isEmpty() || device.write(chunk) == chunk.size();

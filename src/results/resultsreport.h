@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QString>
 
-class ExperimentResults;
+#include "results/experimentresults.h"
+
+#include <functional>
+
 class QIODevice;
 
 // The results in words and in tables: what the Results window says, what a
@@ -31,6 +34,11 @@ public:
     // hits, verdict, success rate so far. UTF-8, a dot for the decimals
     // whatever the language. False when the device failed.
     bool writeCsv(QIODevice &device) const;
+    // The same of a copied series, on any thread; goOn is asked after each
+    // block with the experiments written so far, and stops the writing
+    // when it says no. False when the device failed or it was stopped.
+    static bool writeCsv(const ExperimentResults::Series &series, QIODevice &device,
+                         const std::function<bool(qint64 written)> &goOn = {});
     static QByteArray csvHeader();
 
     // A rate as the learner reads it: "87.84 %".

@@ -14,13 +14,15 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -44,6 +46,8 @@ QAccessibleInterface *resultsWindowAccessible(const QString &className, QObject 
 constexpr QSize BaseSize(960, 700);
 // The room between controls at the opening size.
 constexpr int BaseSpacing = 6;
+// A save that takes longer than this shows its progress, with Cancel.
+constexpr int SavingShownAfterMilliseconds = 300;
 
 } // namespace
 
@@ -103,7 +107,9 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     commands->addStretch(1);
     auto *saveButton = new QPushButton(tr("&Save..."), this);
     saveButton->setObjectName(QStringLiteral("save"));
+    saveButton_ = saveButton;
     connect(saveButton, &QPushButton::clicked, this, &ResultsWindow::save);
+    connect(&saver_, &ResultsSaver::finished, this, &ResultsWindow::saved);
     auto *copyButton = new QPushButton(tr("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("copy"));
     connect(copyButton, &QPushButton::clicked, this, &ResultsWindow::copy);
@@ -261,30 +267,43 @@ void ResultsWindow::showPrediction()
     }
 }
 
-QString ResultsWindow::saveTo(const QString &path) const
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!ResultsReport(results_).writeCsv(file)) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 void ResultsWindow::save()
 {
-    const QString path = dialogs_.saveFileName(this, QStringLiteral("shootalot-results.csv"));
+    if (saver_.isSaving())
+        return;
+    QString path = dialogs_.saveFileName(this, QStringLiteral("shootalot-results.csv"));
     if (path.isEmpty())
         return;
-    const QString error = saveTo(path);
-    if (!error.isEmpty())
-        dialogs_.tellFailure(this, tr("The results could not be saved to %1 (%2). Nothing there was changed.")
-                                       .arg(path, error));
+    // A name typed without an extension is a CSV file, as the dialog offers.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    saveButton_->setEnabled(false);
+    saver_.save(path, results_.series());
+    // Shown only when the save takes more than a moment (a long series on
+    // a slow disk); the window and the main one go on meanwhile.
+    saving_ = new QProgressDialog(tr("Saving the results to %1...").arg(QDir::toNativeSeparators(path)),
+                                  tr("Cancel"), 0, ResultsSaver::ProgressSteps, this);
+    saving_->setObjectName(QStringLiteral("saving"));
+    saving_->setWindowTitle(tr("Saving"));
+    saving_->setWindowModality(Qt::WindowModal);
+    saving_->setMinimumDuration(SavingShownAfterMilliseconds);
+    saving_->setAutoClose(false);
+    saving_->setAutoReset(false);
+    saving_->setValue(0);
+    connect(&saver_, &ResultsSaver::progressed, saving_, &QProgressDialog::setValue, Qt::UniqueConnection);
+    connect(saving_, &QProgressDialog::canceled, &saver_, &ResultsSaver::cancel);
+}
+
+void ResultsWindow::saved(const QString &path, const QString &failure, bool cancelled)
+{
+    if (saving_) {
+        saving_->hide();
+        saving_->deleteLater();
+    }
+    saveButton_->setEnabled(true);
+    if (!cancelled && !failure.isEmpty())
+        dialogs_.tellFailure(this, tr("The results could not be saved to %1: %2. Nothing there was changed.")
+                                       .arg(QDir::toNativeSeparators(path), failure));
 }
 
 void ResultsWindow::copy()

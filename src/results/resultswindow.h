@@ -1,11 +1,15 @@
 #pragma once
 
+#include "results/resultssaver.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class Announcer;
 class ChartView;
 class ExperimentResults;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QSpinBox;
 class ResultsDialogs;
@@ -30,9 +34,8 @@ public:
     // The experiments each fast run button asks for.
     static constexpr qint64 FastRuns[] = {100, 1000, 10000};
 
-    // Writes the series to path as CSV, through a temporary file, so that a
-    // failure leaves whatever stood there intact. The error, or empty.
-    QString saveTo(const QString &path) const;
+    // Whether Save is still writing (on a worker: the window goes on).
+    bool isSaving() const { return saver_.isSaving(); }
 
 signals:
     void fastRunRequested(qint64 experiments);
@@ -49,6 +52,7 @@ private:
     void refresh();
     void showPrediction();
     void save();
+    void saved(const QString &path, const QString &failure, bool cancelled);
     void copy();
     // Text grows with the window, as the designed windows' does.
     void scaleText();
@@ -63,6 +67,9 @@ private:
     ChartView *histogram_;
     ChartView *acrossN_;
     Announcer *announcer_;
+    QPushButton *saveButton_ = nullptr;
+    ResultsSaver saver_;
+    QPointer<QProgressDialog> saving_;
     double baseTextSize_;
     double textScale_ = 1;
     bool refreshPending_ = false;

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -119,6 +121,32 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
+// A disk of `bytes` (tmpfs) mounted at path for as long as this lives,
+// where this process may mount one.
+class SmallDisk
+{
+public:
+    SmallDisk(const QString &path, qint64 bytes) : path_(path)
+    {
+        QDir().mkpath(path);
+        mounted_ = QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                      QStringLiteral("-o"), QStringLiteral("size=%1").arg(bytes),
+                                      QStringLiteral("tmpfs"), path}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {path_});
+    }
+    bool mounted() const { return mounted_; }
+    QString path() const { return path_; }
+
+private:
+    QString path_;
+    bool mounted_ = false;
+};
+
 } // namespace
 
 class TestResults : public QObject
@@ -145,6 +173,9 @@ private slots:
     void csvRoundTrip();
     void savingThatFailsKeepsTheOldFile_data();
     void savingThatFailsKeepsTheOldFile();
+    void savingReplacesTheOldFile_data();
+    void savingReplacesTheOldFile();
+    void savingALongSeriesLeavesTheWindowAnswering();
     void copyPutsTheTablesOnTheClipboard();
     void noTwoControlsShareAMnemonic_data();
     void noTwoControlsShareAMnemonic();
@@ -566,6 +597,7 @@ void TestResults::csvRoundTrip()
     const QString path = folder.filePath(QStringLiteral("results.csv"));
     program.resultsDialogs.path = path;
     program.form1().resultsWindow()->findChild<QPushButton *>(QStringLiteral("save"))->click();
+    QTRY_VERIFY(!program.form1().resultsWindow()->isSaving());
     QCOMPARE(program.resultsDialogs.failures, QStringList());
     QVERIFY(program.resultsDialogs.suggested.endsWith(QStringLiteral(".csv")));
 
@@ -596,56 +628,172 @@ void TestResults::csvRoundTrip()
 void TestResults::savingThatFailsKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("says");
 
-    QTest::newRow("a folder the user may not write in") << "read-only";
-    QTest::newRow("a disk that fills up while writing") << "full";
-    QTest::newRow("a folder that is not there") << "missing";
+    QTest::newRow("a folder the user may not write in") << "read-only" << "you may not write there";
+    QTest::newRow("a full disk") << "full" << "the disk is full";
+    QTest::newRow("a file past what the account may write") << "limit" << "larger than this disk or account allows";
+    QTest::newRow("a folder that is not there") << "missing" << "the folder does not exist";
+    QTest::newRow("a name longer than a disk takes") << "long" << "the name is too long";
+    QTest::newRow("a folder of that name") << "folder" << "a folder has that name";
 }
 
 void TestResults::savingThatFailsKeepsTheOldFile()
 {
     QFETCH(QString, where);
+    QFETCH(QString, says);
 
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
     program.form1().showResults();
     fastRun(program, 20000); // about 600 kB of rows
 
-    QTemporaryDir folder;
+    QTemporaryDir scratch;
+    QString folder = scratch.path();
+    std::optional<SmallDisk> smallDisk;
+    if (where == "full") {
+        smallDisk.emplace(scratch.filePath(QStringLiteral("disk")), 64 * 1024);
+        if (!smallDisk->mounted())
+            QSKIP("no small disk to fill: mounting one needs root's power to mount (tmpfs)");
+        folder = smallDisk->path();
+    }
     const QByteArray old = "the results of last week\n";
-    QString path = folder.filePath(QStringLiteral("results.csv"));
+    QString path = QDir(folder).filePath(QStringLiteral("results.csv"));
     {
         QFile existing(path);
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write(old);
     }
     std::optional<WithoutOverridingPermissions> asAPupil;
-    std::optional<FileSizeLimit> fullDisk;
+    std::optional<FileSizeLimit> accountLimit;
     if (where == "read-only") {
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         asAPupil.emplace();
         if (!asAPupil->holds())
             QSKIP("running as root, and root's power over permissions could not be set aside");
-    } else if (where == "full") {
-        fullDisk.emplace(64 * 1024);
-    } else {
-        path = folder.filePath(QStringLiteral("no such folder/results.csv"));
+    } else if (where == "limit") {
+        accountLimit.emplace(64 * 1024);
+    } else if (where == "missing") {
+        path = QDir(folder).filePath(QStringLiteral("no such folder/results.csv"));
+    } else if (where == "long") {
+        path = QDir(folder).filePath(QString(300, u'r') + QStringLiteral(".csv"));
+    } else if (where == "folder") {
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("kept.csv")));
+        path = QDir(folder).filePath(QStringLiteral("kept.csv"));
     }
 
+    ResultsWindow &window = *program.form1().resultsWindow();
     program.resultsDialogs.path = path;
-    program.form1().resultsWindow()->findChild<QPushButton *>(QStringLiteral("save"))->click();
+    window.findChild<QPushButton *>(QStringLiteral("save"))->click();
+    QTRY_VERIFY(!window.isSaving());
     asAPupil.reset();
-    fullDisk.reset();
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    accountLimit.reset();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QCOMPARE(program.resultsDialogs.failures.size(), 1);
-    QVERIFY2(program.resultsDialogs.failures.first().contains(path), qPrintable(program.resultsDialogs.failures.first()));
-    QVERIFY(program.resultsDialogs.failures.first().contains(QStringLiteral("could not be saved")));
-    QFile kept(folder.filePath(QStringLiteral("results.csv")));
+    const QString message = program.resultsDialogs.failures.first();
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
+    QVERIFY2(message.contains(says), qPrintable(message));
+    QFile kept(QDir(folder).filePath(QStringLiteral("results.csv")));
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), old);
     // Nothing half written is left beside it.
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("results.csv")});
+    QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    left.removeAll(QStringLiteral("kept.csv"));
+    QCOMPARE(left, QStringList{QStringLiteral("results.csv")});
+}
+
+void TestResults::savingReplacesTheOldFile_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("a plain name") << "results.csv" << "results.csv";
+    const QString longest = QString(251, u'r') + QStringLiteral(".csv"); // 255 bytes, what ext4 takes
+    QTest::newRow("a name as long as the disk takes") << longest << longest;
+    QTest::newRow("a name typed without an extension: .csv added") << "results" << "results.csv";
+    QTest::newRow("another extension: kept") << "results.txt" << "results.txt";
+}
+
+void TestResults::savingReplacesTheOldFile()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, written);
+
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 100);
+    QTemporaryDir folder;
+    {
+        QFile existing(folder.filePath(written));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("the results of last week\n");
+    }
+    ResultsWindow &window = *program.form1().resultsWindow();
+    program.resultsDialogs.path = folder.filePath(given);
+    window.findChild<QPushButton *>(QStringLiteral("save"))->click();
+    QTRY_VERIFY(!window.isSaving());
+    QCOMPARE(program.resultsDialogs.failures, QStringList());
+    QFile file(folder.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(ResultsReport::csvHeader()));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{written});
+}
+
+void TestResults::savingALongSeriesLeavesTheWindowAnswering()
+{
+    // Ten million experiments, as fast runs reach them: a third of a
+    // gigabyte of rows.
+    ExperimentResults results;
+    results.startSeries();
+    results.setShotsPerExperiment(20);
+    {
+        ExperimentResults::Batch batch(results);
+        for (int i = 0; i < 10'000'000; ++i)
+            results.record(20, i % 9 == 0 ? 0 : 1 + i % 4);
+    }
+    ScriptedResultsDialogs dialogs;
+    ResultsWindow window(results, dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.csv"));
+    const QByteArray old = "the results of last week\n";
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(old);
+    }
+    dialogs.path = path;
+    // The automatic pace goes on while the file is written.
+    int ticksWhileSaving = 0;
+    QTimer pace;
+    pace.setInterval(100);
+    QObject::connect(&pace, &QTimer::timeout, &window, [&] { ticksWhileSaving += window.isSaving() ? 1 : 0; });
+    pace.start();
+    window.findChild<QPushButton *>(QStringLiteral("save"))->click();
+    QVERIFY(window.isSaving());
+    QTRY_VERIFY(ticksWhileSaving >= 3 || !window.isSaving());
+    QVERIFY2(ticksWhileSaving >= 3, "the timer waited for the save");
+    // Its progress is shown, with Cancel, beyond a moment.
+    auto *progress = window.findChild<QProgressDialog *>(QStringLiteral("saving"));
+    QVERIFY(progress && progress->isVisible());
+    QVERIFY(window.isSaving());
+    auto *cancel = progress->findChild<QPushButton *>();
+    QVERIFY(cancel);
+    cancel->click();
+    QTRY_VERIFY(!window.isSaving());
+    QCOMPARE(dialogs.failures, QStringList());
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), old);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("results.csv")});
+    QVERIFY(window.findChild<QPushButton *>(QStringLiteral("save"))->isEnabled());
 }
 
 void TestResults::copyPutsTheTablesOnTheClipboard()

@@ -34,7 +34,7 @@ QList<double> xTicks(const ChartData &chart)
 QList<double> yTicks(const ChartData &chart)
 {
     QList<double> ticks;
-    const double step = niceStep(chart.yMax - chart.yMin, 5);
+    const double step = niceStep(chart.yMax - chart.yMin, 6);
     for (double tick = std::ceil(chart.yMin / step) * step; tick <= chart.yMax + step * 1e-6; tick += step)
         ticks << tick;
     return ticks;

@@ -17,6 +17,7 @@ const QColor Theory(0, 0, 0);
 const QColor Band(0, 158, 115);
 const QColor Naive(213, 94, 0);
 const QColor Prediction(204, 121, 167);
+const QColor PredictionStroke(204, 121, 167, 150);
 const QColor Expected(230, 159, 0);
 
 
@@ -80,11 +81,17 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
         band.lower << QPointF(x, std::max(0.0, theory - spread));
     }
     chart.series << band;
+    // The prediction is a broad light stroke under the thin lines: seen
+    // even where it is the naive guess (the additive mistake, 100 %).
+    const auto predicted = results.prediction(n);
+    if (predicted)
+        chart.series << horizontal(tr("your prediction"), *predicted, chart.xMin, chart.xMax, PredictionStroke,
+                                   Qt::SolidLine, 7);
     chart.series << horizontal(tr("naive guess N \u00d7 10 %"), stats::naiveRate(n), chart.xMin, chart.xMax,
                                Naive, Qt::DashLine);
-    if (const auto predicted = results.prediction(n))
-        chart.series << horizontal(tr("your prediction"), *predicted, chart.xMin, chart.xMax, Prediction,
-                                   Qt::DotLine, 3);
+    // Room above 100 %, so that a line there is not lost in the frame.
+    if (stats::naiveRate(n) >= 1 || (predicted && *predicted >= 0.99))
+        chart.yMax = 1.06;
     chart.series << horizontal(tr("theory 1 \u2212 0.9^N"), theory, chart.xMin, chart.xMax, Theory,
                                Qt::SolidLine);
 

@@ -10,6 +10,7 @@
 #include "charts/chartview.h"
 #include "results/resultscharts.h"
 #include "results/resultsdialogs.h"
+#include "results/predictionfield.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -24,7 +25,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,6 +46,9 @@ QAccessibleInterface *resultsWindowAccessible(const QString &className, QObject 
 constexpr QSize BaseSize(960, 700);
 // The room between controls at the opening size.
 constexpr int BaseSpacing = 6;
+// A prediction that cannot be taken: the field and the words that say so.
+const QColor RefusedField(255, 224, 224);
+const QColor RefusedText(176, 0, 32);
 // A save that takes longer than this shows its progress, with Cancel.
 constexpr int SavingShownAfterMilliseconds = 300;
 
@@ -53,7 +56,8 @@ constexpr int SavingShownAfterMilliseconds = 300;
 
 ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window), results_(results), dialogs_(dialogs),
-      summary_(new QLabel(this)), predictionLabel_(new QLabel(this)), prediction_(new QSpinBox(this)),
+      summary_(new QLabel(this)), predictionLabel_(new QLabel(this)), prediction_(new PredictionField(this)),
+      predictionRefused_(new QLabel(this)),
       runningRate_(new ChartView(this)), histogram_(new ChartView(this)), acrossN_(new ChartView(this)),
       announcer_(new Announcer(this)), baseTextSize_(font().pointSizeF())
 {
@@ -76,16 +80,32 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     prediction_->setObjectName(QStringLiteral("prediction"));
-    prediction_->setRange(-1, 100);
-    prediction_->setSpecialValueText(tr("none"));
-    prediction_->setSuffix(tr(" %"));
-    prediction_->setValue(-1);
-    prediction_->setAccessibleDescription(tr("Your guess at the success rate, in percent, before running"));
+    prediction_->setAccessibleDescription(
+        tr("Your guess at the success rate, in percent from 0 to 100 with at most one decimal, before running"));
     predictionLabel_->setBuddy(prediction_);
-    connect(prediction_, &QSpinBox::valueChanged, this, [this](int value) {
+    connect(prediction_, &PredictionField::rateChosen, this, [this](std::optional<double> rate) {
         const int n = results_.shotsPerExperiment();
         if (n > 0)
-            results_.setPrediction(n, value < 0 ? std::nullopt : std::optional<double>(value / 100.0));
+            results_.setPrediction(n, rate);
+    });
+    predictionRefused_->setObjectName(QStringLiteral("predictionRefused"));
+    {
+        QPalette warning = predictionRefused_->palette();
+        warning.setColor(QPalette::WindowText, RefusedText);
+        predictionRefused_->setPalette(warning);
+    }
+    connect(prediction_, &PredictionField::refusingChanged, this, [this](bool refusing) {
+        QPalette field = palette();
+        if (refusing)
+            field.setColor(QPalette::Base, RefusedField);
+        prediction_->setPalette(field);
+        const QString why = refusing ? tr("Not taken: a percent from 0 to 100, with at most one decimal. "
+                                          "The prediction stays as it was.")
+                                     : QString();
+        predictionRefused_->setText(why);
+        predictionRefused_->setVisible(refusing);
+        if (refusing)
+            announcer_->announce(why);
     });
 
     auto *commands = new QHBoxLayout;
@@ -137,6 +157,8 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     charts->setSpacing(BaseSpacing);
     layout->addWidget(summary_);
     layout->addLayout(commands);
+    layout->addWidget(predictionRefused_);
+    predictionRefused_->hide();
     layout->addLayout(charts, 1);
 
     // Predict first: the field is where the window starts.
@@ -259,12 +281,7 @@ void ResultsWindow::showPrediction()
     const int n = results_.shotsPerExperiment();
     predictionLabel_->setText(n > 0 ? tr("Your &prediction for N = %1:").arg(n) : tr("Your &prediction:"));
     prediction_->setEnabled(n > 0);
-    const auto predicted = results_.prediction(n);
-    const int shown = predicted ? int(std::lround(*predicted * 100)) : -1;
-    if (prediction_->value() != shown) {
-        const QSignalBlocker quiet(prediction_);
-        prediction_->setValue(shown);
-    }
+    prediction_->showRate(results_.prediction(n));
 }
 
 void ResultsWindow::save()

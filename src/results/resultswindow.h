@@ -11,7 +11,7 @@ class ExperimentResults;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
-class QSpinBox;
+class PredictionField;
 class ResultsDialogs;
 
 // The companion of the main window: the results of the experiments as they
@@ -61,7 +61,8 @@ private:
     ResultsDialogs &dialogs_;
     QLabel *summary_;
     QLabel *predictionLabel_;
-    QSpinBox *prediction_;
+    PredictionField *prediction_;
+    QLabel *predictionRefused_;
     QList<QPushButton *> fastRunButtons_;
     ChartView *runningRate_;
     ChartView *histogram_;

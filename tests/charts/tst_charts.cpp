@@ -96,6 +96,8 @@ void TestCharts::ticks_data()
         << axes(0, 3, 0, 10) << QList<double>{0, 0.5, 1, 1.5, 2, 2.5, 3} << QList<double>{0, 2, 4, 6, 8, 10};
     QTest::newRow("an axis that starts between steps")
         << axes(3, 17, 0.25, 0.75) << QList<double>{4, 6, 8, 10, 12, 14, 16} << QList<double>{0.3, 0.4, 0.5, 0.6, 0.7};
+    QTest::newRow("rates with room above 100 %: still by fifths")
+        << axes(0, 50, 0, 1.06) << QList<double>{0, 10, 20, 30, 40, 50} << QList<double>{0, 0.2, 0.4, 0.6, 0.8, 1};
     ChartData decades = axes(1, 10000, 0, 1);
     decades.logX = true;
     QTest::newRow("experiments from 1 to 10,000 by decades")

@@ -22,7 +22,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QDoubleSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -166,7 +166,10 @@ private slots:
     void seriesFollowTheCounters();
     void predictionInWords_data();
     void predictionInWords();
+    void predictionAsTyped_data();
+    void predictionAsTyped();
     void chartsTellTheirNumbers();
+    void aPredictionOfAHundredIsSeen();
     void wordsAtTheFewestExperiments_data();
     void wordsAtTheFewestExperiments();
     void csvRoundTrip_data();
@@ -402,7 +405,7 @@ void TestResults::opensWithoutTouchingTheMainWindow()
     QVERIFY(QTest::qWaitForWindowActive(window));
     program.ui().Command1.setFocus();
     QCOMPARE(mainWindowAsItStands(program), before);
-    results->findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(70);
+    results->findChild<QDoubleSpinBox *>(QStringLiteral("prediction"))->setValue(70);
     results->findChild<QPushButton *>(QStringLiteral("close"))->click();
     QVERIFY(!results->isVisible());
     QCOMPARE(mainWindowAsItStands(program), before);
@@ -476,7 +479,7 @@ void TestResults::predictionInWords()
     program.start(QStringLiteral("10"));
     program.form1().showResults();
     ResultsWindow &window = *program.form1().resultsWindow();
-    window.findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(predictedPercent);
+    window.findChild<QDoubleSpinBox *>(QStringLiteral("prediction"))->setValue(predictedPercent);
     ProgramFixture::settle();
     if (experiments > 0)
         fastRun(program, experiments);
@@ -494,13 +497,79 @@ void TestResults::predictionInWords()
         QCOMPARE(*kept, predictedPercent / 100.0);
 }
 
+void TestResults::predictionAsTyped_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("kept"); // the prediction after Return, in percent; -1: none
+    QTest::addColumn<bool>("refused");
+
+    // The prediction is 10 % before each row.
+    QTest::newRow("a whole percent") << "en_US" << "60" << 60.0 << false;
+    QTest::newRow("a decimal point") << "en_US" << "99.5" << 99.5 << false;
+    QTest::newRow("a decimal comma, in German") << "de_DE" << "50,5" << 50.5 << false;
+    QTest::newRow("100 %, the additive mistake") << "en_US" << "100" << 100.0 << false;
+    QTest::newRow("beyond 100: refused, not cut to 10") << "en_US" << "101" << 10.0 << true;
+    QTest::newRow("a number with an exponent: refused") << "en_US" << "1e3" << 10.0 << true;
+    QTest::newRow("a comma where English has a point: refused") << "en_US" << "50,5" << 10.0 << true;
+    QTest::newRow("two decimals: refused, not rounded") << "en_US" << "99.55" << 10.0 << true;
+    QTest::newRow("below nothing: refused") << "en_US" << "-5" << 10.0 << true;
+    QTest::newRow("words: refused") << "en_US" << "half" << 10.0 << true;
+    QTest::newRow("emptied: no prediction") << "en_US" << "" << -1.0 << false;
+}
+
+void TestResults::predictionAsTyped()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(double, kept);
+    QFETCH(bool, refused);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+
+    ProgramFixture program;
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    auto *field = window.findChild<QDoubleSpinBox *>(QStringLiteral("prediction"));
+    QVERIFY(field);
+    field->setLocale(QLocale(locale));
+    field->setValue(10);
+    QCOMPARE(program.form1().results().prediction(20), std::optional<double>(0.10));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    field->selectAll();
+    if (typed.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, typed);
+    // What is typed stays in the field as typed until Return.
+    if (!typed.isEmpty())
+        QVERIFY2(field->text().startsWith(typed), qPrintable(field->text()));
+    QTest::keyClick(field, Qt::Key_Return);
+
+    const auto prediction = program.form1().results().prediction(20);
+    if (kept < 0)
+        QVERIFY(!prediction);
+    else
+        QCOMPARE(prediction, std::optional<double>(kept / 100.0));
+    auto *why = window.findChild<QLabel *>(QStringLiteral("predictionRefused"));
+    QVERIFY(why);
+    QCOMPARE(why->isVisible(), refused);
+    if (refused) {
+        QVERIFY(why->text().contains(QStringLiteral("from 0 to 100")));
+        QCOMPARE(field->palette().color(QPalette::Base) == window.palette().color(QPalette::Base), false);
+    }
+}
+
 void TestResults::chartsTellTheirNumbers()
 {
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
     program.form1().showResults();
     ResultsWindow &window = *program.form1().resultsWindow();
-    window.findChild<QSpinBox *>(QStringLiteral("prediction"))->setValue(60);
+    window.findChild<QDoubleSpinBox *>(QStringLiteral("prediction"))->setValue(60);
     fastRun(program, 1000);
     const ExperimentResults &results = program.form1().results();
 
@@ -539,6 +608,35 @@ void TestResults::chartsTellTheirNumbers()
     QVERIFY(samples.size() <= 6 * ResultsCharts::SamplesPerDecade + 1);
     QCOMPARE(samples.front(), qint64(1));
     QCOMPARE(samples.back(), qint64(1000000));
+}
+
+void TestResults::aPredictionOfAHundredIsSeen()
+{
+    // The additive mistake: 20 shots at 10 % "make" 100 %, where the naive
+    // guess and the top of the axis are too.
+    ExperimentResults results;
+    results.startSeries();
+    results.setShotsPerExperiment(20);
+    for (int i = 0; i < 50; ++i)
+        results.record(20, i % 8 == 0 ? 0 : 2);
+    const auto pinkPixels = [&](std::optional<double> prediction) {
+        results.setPrediction(20, prediction);
+        ChartView view;
+        view.resize(800, 300);
+        view.setChart(ResultsCharts::runningRate(results));
+        const QImage image = view.grab().toImage();
+        int pink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                pink += c.red() > c.green() + 30 && c.blue() > c.green() + 10 ? 1 : 0;
+            }
+        return pink;
+    };
+    const int without = pinkPixels(std::nullopt);
+    const int with = pinkPixels(1.0);
+    // A stroke some pixels wide along the whole plot, beside the naive guess's dashes.
+    QVERIFY2(with - without >= 3 * 600, qPrintable(QStringLiteral("%1 pink pixels more").arg(with - without)));
 }
 
 void TestResults::wordsAtTheFewestExperiments_data()

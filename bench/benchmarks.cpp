@@ -194,30 +194,38 @@ struct Pace
     double cpu = 0;   // percent of one core over the run
 };
 
+enum class Resized { Nothing, MainWindow, ResultsWindow };
+
 // The real Timer1 over 300 ticks: the mean and the worst interval, and the
-// CPU the process used meanwhile. With resizing, the window is given a new
-// size every 16 ms meanwhile, as a corner dragged for that long does, for
+// CPU the process used meanwhile. A window resized is given a new size every
+// 16 ms meanwhile, as a corner dragged for that long does, for
 // SHOOTALOT_RESIZE_SECONDS (60). With the Results window, that is open
-// beside it, following every verdict.
-Pace automaticPace(bool resizing = false, bool withResults = false)
+// beside it, following every verdict (and it is open when it is resized).
+Pace automaticPace(Resized resized = Resized::Nothing, bool withResults = false)
 {
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
-    if (withResults)
+    if (withResults || resized == Resized::ResultsWindow)
         program.form1().showResults();
     QTimer drag;
     int step = 0;
-    if (resizing) {
+    // Back and forth between a size and half again.
+    const auto zoomNow = [&step] {
+        const double phase = (step++ % 120) / 60.0;
+        return 1.0 + 0.5 * (phase <= 1 ? phase : 2 - phase);
+    };
+    drag.setInterval(16);
+    if (resized == Resized::MainWindow) {
         FormWindow &window = *program.form1().window();
-        drag.setInterval(16);
-        QObject::connect(&drag, &QTimer::timeout, [&window, &step] {
-            // Back and forth between the design's size and half again.
-            const double phase = (step++ % 120) / 60.0;
-            const double zoom = 1.0 + 0.5 * (phase <= 1 ? phase : 2 - phase);
-            window.resize(window.clientSize(zoom));
-        });
-        drag.start();
+        QObject::connect(&drag, &QTimer::timeout, [&window, zoomNow] { window.resize(window.clientSize(zoomNow())); });
+    } else if (resized == Resized::ResultsWindow) {
+        QWidget &window = *program.form1().resultsWindow();
+        const QSize opened = window.size();
+        QObject::connect(&drag, &QTimer::timeout, [&window, opened, zoomNow] { window.resize(opened * zoomNow()); });
     }
+    const bool resizing = resized != Resized::Nothing;
+    if (resizing)
+        drag.start();
     const qsizetype ticks = resizing ? 10 * qEnvironmentVariableIntValue("SHOOTALOT_RESIZE_SECONDS") : 300;
     std::vector<double> intervals;
     QElapsedTimer clock;
@@ -264,20 +272,29 @@ int main(int argc, char *argv[])
     // two builds of the program, run in turn).
     if (qEnvironmentVariableIsSet("SHOOTALOT_BENCH_STARTUP_ONLY"))
         return 0;
-    std::printf("%-44s %8.1f MiB\n", "peak resident memory, 10^4 shots", probeMiB("session"));
-    std::printf("%-44s %8.1f MiB\n", "resident memory after 10^6 experiments", probeMiB("million"));
-    const Pace pace = automaticPace();
-    std::printf("%-44s %9.1f ms\n", "automatic pace, mean interval (300 ticks)", pace.mean);
-    std::printf("%-44s %9.1f ms\n", "automatic pace, worst interval", pace.worst);
-    std::printf("%-44s %9.2f %%\n", "  CPU, of one core", pace.cpu);
-    const Pace beside = automaticPace(false, true);
-    std::printf("%-44s %9.1f ms\n", "the same with the Results window open: mean", beside.mean);
-    std::printf("%-44s %9.1f ms\n", "  worst", beside.worst);
-    std::printf("%-44s %9.2f %%\n", "  CPU, of one core", beside.cpu);
+    // SHOOTALOT_BENCH_RESIZE_ONLY: only the windows resized (to compare
+    // two ways of laying out while a corner is dragged).
+    const bool resizeOnly = qEnvironmentVariableIsSet("SHOOTALOT_BENCH_RESIZE_ONLY");
+    if (!resizeOnly) {
+        std::printf("%-44s %8.1f MiB\n", "peak resident memory, 10^4 shots", probeMiB("session"));
+        std::printf("%-44s %8.1f MiB\n", "resident memory after 10^6 experiments", probeMiB("million"));
+        const Pace pace = automaticPace();
+        std::printf("%-44s %9.1f ms\n", "automatic pace, mean interval (300 ticks)", pace.mean);
+        std::printf("%-44s %9.1f ms\n", "automatic pace, worst interval", pace.worst);
+        std::printf("%-44s %9.2f %%\n", "  CPU, of one core", pace.cpu);
+        const Pace beside = automaticPace(Resized::Nothing, true);
+        std::printf("%-44s %9.1f ms\n", "the same with the Results window open: mean", beside.mean);
+        std::printf("%-44s %9.1f ms\n", "  worst", beside.worst);
+        std::printf("%-44s %9.2f %%\n", "  CPU, of one core", beside.cpu);
+    }
     if (!qEnvironmentVariableIsSet("SHOOTALOT_RESIZE_SECONDS"))
         qputenv("SHOOTALOT_RESIZE_SECONDS", "60");
-    const Pace resized = automaticPace(true);
+    const Pace resized = automaticPace(Resized::MainWindow);
     std::printf("%-44s %9.1f ms\n", "the same while resized every 16 ms: mean", resized.mean);
     std::printf("%-44s %9.1f ms\n", "  worst", resized.worst);
+    const Pace resultsResized = automaticPace(Resized::ResultsWindow);
+    std::printf("%-44s %9.1f ms\n", "the Results window resized every 16 ms: mean", resultsResized.mean);
+    std::printf("%-44s %9.1f ms\n", "  worst", resultsResized.worst);
+    std::printf("%-44s %9.2f %%\n", "  CPU, of one core", resultsResized.cpu);
     return 0;
 }

@@ -90,6 +90,21 @@ ChartView::ChartView(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    settling_.setSingleShot(true);
+    settling_.setInterval(SettlingMilliseconds);
+    connect(&settling_, &QTimer::timeout, this, [this] {
+        if (!stretched_)
+            return;
+        stretched_ = false;
+        backdrop_ = QPixmap();
+        update();
+    });
+}
+
+void ChartView::redrawBackdrop()
+{
+    backdrop_ = QPixmap();
+    stretched_ = false;
 }
 
 void ChartView::setFocusColour(const QColor &colour)
@@ -102,7 +117,7 @@ void ChartView::setFocusColour(const QColor &colour)
 void ChartView::setChart(ChartData chart)
 {
     if (!sameBackdrop(chart, chart_))
-        backdrop_ = QPixmap();
+        redrawBackdrop();
     chart_ = std::move(chart);
     if (accessibleName() != chart_.title)
         setAccessibleName(chart_.title);
@@ -114,14 +129,22 @@ void ChartView::setChart(ChartData chart)
 void ChartView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    backdrop_ = QPixmap();
+    // While a corner is dragged, sizes follow one another faster than the
+    // chart is drawn: after the first, the last drawing is shown stretched
+    // until the size rests, and only then drawn anew.
+    if (isVisible() && settling_.isActive() && !backdrop_.isNull())
+        stretched_ = true;
+    else
+        redrawBackdrop();
+    if (isVisible())
+        settling_.start();
 }
 
 void ChartView::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        backdrop_ = QPixmap();
+        redrawBackdrop();
 }
 
 ChartView::Frame ChartView::frame() const
@@ -169,6 +192,12 @@ ChartView::Frame ChartView::frame() const
 
 void ChartView::paintEvent(QPaintEvent *)
 {
+    if (stretched_) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), backdrop_);
+        return;
+    }
     const Frame f = frame();
     const qreal ratio = devicePixelRatioF();
     if (backdrop_.isNull() || backdrop_.size() != size() * ratio) {

@@ -3,6 +3,7 @@
 #include "charts/chartdata.h"
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 // Draws one chart with QPainter: axes with ticks, bands, bars, lines,
@@ -42,7 +43,14 @@ private:
     void paintLive(QPainter &painter, const Frame &frame) const;
     void paintSeries(QPainter &painter, const Frame &frame, bool live) const;
 
+    void redrawBackdrop();
+
+    // How long the size rests before a stretched chart is drawn anew.
+    static constexpr int SettlingMilliseconds = 150;
+
     ChartData chart_;
     QPixmap backdrop_; // null when it must be drawn again
+    bool stretched_ = false; // the backdrop is of an earlier size, shown stretched
+    QTimer settling_;
     QColor focusColour_;
 };

@@ -49,6 +49,8 @@ constexpr int BaseSpacing = 6;
 // A prediction that cannot be taken: the field and the words that say so.
 const QColor RefusedField(255, 224, 224);
 const QColor RefusedText(176, 0, 32);
+// How long the window's size rests before its text follows it.
+constexpr int TextScalingRestMilliseconds = 150;
 // A save that takes longer than this shows its progress, with Cancel.
 constexpr int SavingShownAfterMilliseconds = 300;
 
@@ -174,6 +176,10 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     connect(closeKey, &QAction::triggered, this, &QWidget::close);
     addAction(closeKey);
 
+    textScaling_.setSingleShot(true);
+    textScaling_.setInterval(TextScalingRestMilliseconds);
+    connect(&textScaling_, &QTimer::timeout, this, &ResultsWindow::scaleText);
+
     connect(&results_, &ExperimentResults::changed, this, &ResultsWindow::scheduleRefresh);
     connect(&results_, &ExperimentResults::seriesStarted, this, &ResultsWindow::scheduleRefresh);
     connect(&results_, &ExperimentResults::predictionChanged, this, &ResultsWindow::scheduleRefresh);
@@ -214,7 +220,13 @@ void ResultsWindow::showEvent(QShowEvent *event)
 void ResultsWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    scaleText();
+    // A new text size lays every control out anew; while a corner is
+    // dragged that would come at every step and hold the automatic pace up,
+    // so after the first step the text follows once the size rests.
+    if (!isVisible() || !textScaling_.isActive())
+        scaleText();
+    if (isVisible())
+        textScaling_.start();
 }
 
 void ResultsWindow::scaleText()

@@ -3,6 +3,7 @@
 #include "results/resultssaver.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class Announcer;
@@ -73,5 +74,6 @@ private:
     QPointer<QProgressDialog> saving_;
     double baseTextSize_;
     double textScale_ = 1;
+    QTimer textScaling_;
     bool refreshPending_ = false;
 };

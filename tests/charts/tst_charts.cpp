@@ -23,6 +23,7 @@ private slots:
     void mapping();
     void keptBackdropDrawsAsAfresh_data();
     void keptBackdropDrawsAsAfresh();
+    void aDraggedCornerIsDrawnAfreshOnceItRests();
 };
 
 void TestCharts::niceStepCutsTheRange_data()
@@ -255,6 +256,32 @@ void TestCharts::keptBackdropDrawsAsAfresh()
 
     QCOMPARE(overKept.size(), afresh.size());
     QVERIFY2(overKept == afresh, "the chart drawn over its kept backdrop differs from one drawn afresh");
+}
+
+void TestCharts::aDraggedCornerIsDrawnAfreshOnceItRests()
+{
+    // In a window, as the charts are: a child is resized at once.
+    QWidget window;
+    window.resize(600, 400);
+    ChartView fresh(&window), dragged(&window);
+    for (ChartView *view : {&fresh, &dragged}) {
+        view->setFocusPolicy(Qt::NoFocus);
+        view->setChart(everything());
+    }
+    fresh.setGeometry(0, 0, 560, 340);
+    dragged.setGeometry(0, 0, 420, 260);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage afresh = fresh.grab().toImage();
+    fresh.hide();
+
+    // The sizes of a drag, one after the other, each painted: shown
+    // stretched meanwhile.
+    dragged.resize(500, 300);
+    dragged.grab();
+    dragged.resize(560, 340);
+    QVERIFY2(dragged.grab().toImage() != afresh, "no drawing was spared while the size changed");
+    QTRY_VERIFY2(dragged.grab().toImage() == afresh, "the chart was not drawn anew once the size rested");
 }
 
 QTEST_MAIN(TestCharts)

@@ -12,6 +12,7 @@
 #include "formkit/picturebox.h"
 #include "results/resultswindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -57,6 +58,15 @@ int main(int argc, char *argv[])
     program.form1().results().setPrediction(20, 0.6);
     fastRun(1000);
     save(results, QStringLiteral("results-window"));
+    // The same series grown to 10,000: successes minus expected, and the
+    // last hundred.
+    fastRun(9000);
+    results.findChild<QAbstractButton *>(QStringLiteral("differenceView"))->click();
+    program.settle();
+    save(*results.findChild<QWidget *>(QStringLiteral("runningRate")), QStringLiteral("results-difference"));
+    save(*results.findChild<QWidget *>(QStringLiteral("lastHundred")), QStringLiteral("results-last-hundred"));
+    results.findChild<QAbstractButton *>(QStringLiteral("rateView"))->click();
+    program.settle();
     for (const char *n : {"5", "10", "50"}) {
         freshSeries(QString::fromLatin1(n));
         fastRun(1000);

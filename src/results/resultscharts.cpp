@@ -110,6 +110,58 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
     return chart;
 }
 
+ChartData ResultsCharts::successesMinusExpected(const ExperimentResults &results)
+{
+    ChartData chart;
+    const int n = results.shotsPerExperiment();
+    const qint64 experiments = results.experiments();
+    chart.title = n > 0 ? tr("Successes minus the successes expected (N = %1)").arg(n)
+                        : tr("Successes minus the successes expected");
+    chart.xTitle = tr("experiments (log scale)");
+    chart.yTitle = tr("successes \u2212 expected");
+    chart.logX = true;
+    chart.xMin = 1;
+    chart.xMax = std::pow(10.0, std::max(1.0, std::ceil(std::log10(double(std::max<qint64>(experiments, 1))))));
+    chart.description = ResultsReport(results).successesMinusExpectedInWords();
+    chart.yMin = -1;
+    chart.yMax = 1;
+    if (n <= 0)
+        return chart;
+
+    const double theory = stats::theoryRate(n);
+    double reach = 1;
+    ChartSeries band{.kind = ChartSeries::Kind::Band, .label = tr("\u00b1 2 standard deviations"), .colour = Band};
+    for (int i = 0; i <= 120; ++i) {
+        const double x = std::pow(chart.xMax, i / 120.0);
+        const double spread = 2 * stats::countSpread(theory, qint64(std::max(1.0, std::floor(x))));
+        band.points << QPointF(x, spread);
+        band.lower << QPointF(x, -spread);
+        if (x <= double(std::max<qint64>(experiments, 10)))
+            reach = std::max(reach, spread);
+    }
+    chart.series << band;
+    chart.series << horizontal(tr("as expected: n \u00d7 (1 \u2212 0.9^N)"), 0, chart.xMin, chart.xMax, Theory,
+                               Qt::SolidLine);
+    ChartSeries difference{.label = tr("experiments"), .colour = Experiment, .width = 2.5};
+    for (qint64 x : samplePoints(experiments)) {
+        const double off = double(results.successesAmongFirst(x)) - double(x) * theory;
+        difference.points << QPointF(double(x), off);
+        reach = std::max(reach, std::abs(off));
+    }
+    ChartSeries latest = difference;
+    latest.label.clear();
+    latest.live = true;
+    latest.points = difference.points.mid(std::max<qsizetype>(0, difference.points.size() - 2));
+    if (!difference.points.isEmpty())
+        difference.points.removeLast();
+    chart.series << difference << latest;
+    // Room for the band and the line, the same above and below; rounded up
+    // so that the axis does not move at every experiment.
+    chart.yMax = roundedUp(reach * 1.1);
+    chart.yMin = -chart.yMax;
+    return chart;
+}
+
 ChartData ResultsCharts::hitsPerExperiment(const ExperimentResults &results)
 {
     ChartData chart;

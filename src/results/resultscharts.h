@@ -16,6 +16,10 @@ public:
     // with the theory, its band of 2 standard errors, the naive guess and
     // the prediction.
     static ChartData runningRate(const ExperimentResults &results);
+    // Successes minus the successes expected, n (1 - 0.9^N), against the
+    // number of experiments (a log scale), with its band of 2 standard
+    // deviations, 2 sqrt(n p (1 - p)), which widens as n grows.
+    static ChartData successesMinusExpected(const ExperimentResults &results);
     // How many experiments had 0, 1, ... N hits, beside the binomial
     // expectation.
     static ChartData hitsPerExperiment(const ExperimentResults &results);

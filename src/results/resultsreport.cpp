@@ -120,6 +120,68 @@ QString ResultsReport::runningRateInWords() const
     return text;
 }
 
+QString ResultsReport::successesMinusExpectedInWords() const
+{
+    const int n = results_.shotsPerExperiment();
+    if (n <= 0)
+        return summary();
+    const double theory = stats::theoryRate(n);
+    const qint64 experiments = results_.experiments();
+    if (experiments == 0)
+        return tr("Successes minus the successes expected at N = %1: no experiment judged yet.").arg(n);
+    const QLocale locale;
+    const double expected = double(experiments) * theory;
+    const double off = double(results_.successes()) - expected;
+    const double band = 2 * stats::countSpread(theory, experiments);
+    QString text = tr("After %1 experiments at N = %2: %3 successes, %4 expected (%1 \u00d7 %5); "
+                      "successes minus expected %6, the band of 2 standard deviations running from "
+                      "\u2212%7 to +%7.")
+                       .arg(count(experiments))
+                       .arg(n)
+                       .arg(count(results_.successes()), locale.toString(expected, 'f', 1),
+                            percent(theory), locale.toString(off, 'f', 1), locale.toString(band, 'f', 1));
+    QStringList along;
+    for (qint64 step = 10; step < experiments; step *= 10)
+        along << tr("after %1: %2").arg(count(step),
+                                        locale.toString(double(results_.successesAmongFirst(step))
+                                                            - double(step) * theory, 'f', 1));
+    if (!along.isEmpty())
+        text += QLatin1Char(' ') + tr("Along the way, %1.").arg(along.join(QStringLiteral("; ")));
+    return text;
+}
+
+QString ResultsReport::lastHundredInWords() const
+{
+    const int n = results_.shotsPerExperiment();
+    const qint64 experiments = results_.experiments();
+    const qint64 shown = std::min<qint64>(experiments, LastHundred);
+    const QLocale locale;
+    const QString theory = locale.toString(LastHundred * (1 - stats::theoryRate(std::max(n, 0))), 'f', 1);
+    if (n <= 0 || shown == 0)
+        return n > 0 ? tr("The last 100 experiments: none judged yet; theory: 100 \u00d7 0.9^%1 = %2 of 100 "
+                          "would miss every shot.").arg(n).arg(theory)
+                     : tr("The last 100 experiments: none judged yet.");
+    qint64 missed = 0;
+    for (qint64 number = experiments - shown + 1; number <= experiments; ++number)
+        missed += results_.hitsOf(number) == 0 ? 1 : 0;
+    if (shown < LastHundred)
+        return tr("%1 of the first %2 experiments missed every shot; theory: 100 \u00d7 0.9^%3 = %4 in 100.")
+            .arg(count(missed), count(shown))
+            .arg(n)
+            .arg(theory);
+    return tr("%1 of the last 100 experiments missed every shot; theory: 100 \u00d7 0.9^%2 = %3.")
+        .arg(count(missed))
+        .arg(n)
+        .arg(theory);
+}
+
+QString ResultsReport::rateAndDifferenceTogether()
+{
+    return tr("The rate settles on the theory while successes minus expected wanders ever wider: "
+              "the difference grows like the square root of n, and n grows faster, so the counts never "
+              "even out though the rate does.");
+}
+
 QString ResultsReport::histogramInWords() const
 {
     const int n = results_.shotsPerExperiment();

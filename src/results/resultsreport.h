@@ -23,6 +23,15 @@ public:
     QString summary() const;
     // The running rate chart's numbers.
     QString runningRateInWords() const;
+    // Successes minus the successes expected, and its band, now and along
+    // the way.
+    QString successesMinusExpectedInWords() const;
+    // How many of the last 100 experiments missed every shot, beside the
+    // theory's 100 x 0.9^N.
+    QString lastHundredInWords() const;
+    static constexpr int LastHundred = 100;
+    // What the rate and the difference show together.
+    static QString rateAndDifferenceTogether();
     // Each number of hits: how often, and how often expected.
     QString histogramInWords() const;
     // Each N tried: its rate and 95 % interval, beside the theory.

@@ -22,6 +22,13 @@ double standardError(double p, qint64 experiments)
     return std::sqrt(p * (1.0 - p) / double(experiments));
 }
 
+double countSpread(double p, qint64 experiments)
+{
+    if (experiments <= 0)
+        return 0;
+    return std::sqrt(double(experiments) * p * (1.0 - p));
+}
+
 double binomialProbability(int shotsPerExperiment, int hits, double hitChance)
 {
     if (hits < 0 || hits > shotsPerExperiment)

@@ -15,6 +15,9 @@ double naiveRate(int shotsPerExperiment);
 // The standard deviation of a success rate over `experiments` experiments
 // that each succeed with chance p: sqrt(p (1 - p) / n).
 double standardError(double p, qint64 experiments);
+// The standard deviation of how many of n experiments succeed, each with
+// chance p: sqrt(n p (1 - p)). It grows with n, though the rate's shrinks.
+double countSpread(double p, qint64 experiments);
 // The chance of exactly k hits in N shots.
 double binomialProbability(int shotsPerExperiment, int hits, double hitChance = HitChance);
 

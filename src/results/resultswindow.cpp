@@ -11,6 +11,7 @@
 #include "results/resultscharts.h"
 #include "results/resultsdialogs.h"
 #include "results/predictionfield.h"
+#include "results/missgridview.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -61,6 +63,7 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
       summary_(new QLabel(this)), predictionLabel_(new QLabel(this)), prediction_(new PredictionField(this)),
       predictionRefused_(new QLabel(this)),
       runningRate_(new ChartView(this)), histogram_(new ChartView(this)), acrossN_(new ChartView(this)),
+      missGrid_(new MissGridView(this)),
       announcer_(new Announcer(this)), baseTextSize_(font().pointSizeF())
 {
     static const bool accessible = (QAccessible::installFactory(resultsWindowAccessible), true);
@@ -145,12 +148,35 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     runningRate_->setObjectName(QStringLiteral("runningRate"));
     histogram_->setObjectName(QStringLiteral("histogram"));
     acrossN_->setObjectName(QStringLiteral("acrossN"));
+    missGrid_->setObjectName(QStringLiteral("lastHundred"));
+    missGrid_->setFocusColour(design::DesignStyle::focusRingColour());
+
+    // The running chart shows the rate, or the count it comes from.
+    auto *views = new QHBoxLayout;
+    auto *rateView = new QRadioButton(tr("Success ra&te"), this);
+    rateView->setObjectName(QStringLiteral("rateView"));
+    differenceView_ = new QRadioButton(tr("Successes minus e&xpected"), this);
+    differenceView_->setObjectName(QStringLiteral("differenceView"));
+    rateView->setChecked(true);
+    connect(differenceView_, &QRadioButton::toggled, this, &ResultsWindow::scheduleRefresh);
+    auto *together = new QLabel(ResultsReport::rateAndDifferenceTogether(), this);
+    together->setObjectName(QStringLiteral("together"));
+    together->setWordWrap(true);
+    views->addWidget(rateView);
+    views->addWidget(differenceView_);
+    views->addWidget(together, 1);
+
     auto *charts = new QGridLayout;
-    charts->addWidget(runningRate_, 0, 0, 1, 2);
-    charts->addWidget(histogram_, 1, 0);
-    charts->addWidget(acrossN_, 1, 1);
-    charts->setRowStretch(0, 1);
+    charts->addLayout(views, 0, 0, 1, 3);
+    charts->addWidget(runningRate_, 1, 0, 1, 3);
+    charts->addWidget(histogram_, 2, 0);
+    charts->addWidget(missGrid_, 2, 1);
+    charts->addWidget(acrossN_, 2, 2);
     charts->setRowStretch(1, 1);
+    charts->setRowStretch(2, 1);
+    charts->setColumnStretch(0, 2);
+    charts->setColumnStretch(1, 1);
+    charts->setColumnStretch(2, 2);
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(BaseSpacing);
@@ -165,8 +191,8 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
 
     // Predict first: the field is where the window starts.
     const QList<QWidget *> order = {prediction_, fastRunButtons_[0], fastRunButtons_[1], fastRunButtons_[2],
-                                    saveButton, copyButton, closeButton, summary_, runningRate_, histogram_,
-                                    acrossN_};
+                                    saveButton, copyButton, closeButton, summary_, rateView, differenceView_,
+                                    runningRate_, histogram_, missGrid_, acrossN_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     prediction_->setFocus();
@@ -283,7 +309,14 @@ void ResultsWindow::refresh()
         summary_->setAccessibleDescription(summary);
     }
     showPrediction();
-    runningRate_->setChart(ResultsCharts::runningRate(results_));
+    runningRate_->setChart(differenceView_->isChecked() ? ResultsCharts::successesMinusExpected(results_)
+                                                        : ResultsCharts::runningRate(results_));
+    std::vector<int> lastHundred;
+    const qint64 experiments = results_.experiments();
+    for (qint64 number = std::max<qint64>(1, experiments - ResultsReport::LastHundred + 1); number <= experiments;
+         ++number)
+        lastHundred.push_back(results_.hitsOf(number));
+    missGrid_->setExperiments(lastHundred, report.lastHundredInWords());
     histogram_->setChart(ResultsCharts::hitsPerExperiment(results_));
     acrossN_->setChart(ResultsCharts::acrossN(results_));
 }

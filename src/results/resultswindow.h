@@ -12,6 +12,8 @@ class ExperimentResults;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
+class QRadioButton;
+class MissGridView;
 class PredictionField;
 class ResultsDialogs;
 
@@ -68,6 +70,8 @@ private:
     ChartView *runningRate_;
     ChartView *histogram_;
     ChartView *acrossN_;
+    MissGridView *missGrid_;
+    QRadioButton *differenceView_ = nullptr;
     Announcer *announcer_;
     QPushButton *saveButton_ = nullptr;
     ResultsSaver saver_;

@@ -8,6 +8,7 @@
 #include "charts/chartview.h"
 #include "results/resultscharts.h"
 #include "results/resultswindow.h"
+#include "results/missgridview.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -170,6 +171,8 @@ private slots:
     void predictionAsTyped();
     void chartsTellTheirNumbers();
     void aPredictionOfAHundredIsSeen();
+    void successesMinusExpected_data();
+    void successesMinusExpected();
     void wordsAtTheFewestExperiments_data();
     void wordsAtTheFewestExperiments();
     void csvRoundTrip_data();
@@ -637,6 +640,64 @@ void TestResults::aPredictionOfAHundredIsSeen()
     const int with = pinkPixels(1.0);
     // A stroke some pixels wide along the whole plot, beside the naive guess's dashes.
     QVERIFY2(with - without >= 3 * 600, qPrintable(QStringLiteral("%1 pink pixels more").arg(with - without)));
+}
+
+void TestResults::successesMinusExpected_data()
+{
+    QTest::addColumn<int>("experiments");
+    QTest::newRow("100 experiments") << 100;
+    QTest::newRow("10,000 experiments") << 10000;
+}
+
+void TestResults::successesMinusExpected()
+{
+    QFETCH(int, experiments);
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, experiments);
+    ResultsWindow &window = *program.form1().resultsWindow();
+    const ExperimentResults &results = program.form1().results();
+    window.findChild<QAbstractButton *>(QStringLiteral("differenceView"))->click();
+    ProgramFixture::settle();
+
+    // Counted here from the experiments themselves.
+    qint64 successes = 0, allMissed = 0;
+    for (qint64 number = 1; number <= experiments; ++number) {
+        successes += results.hitsOf(number) > 0 ? 1 : 0;
+        allMissed += number > experiments - 100 && results.hitsOf(number) == 0 ? 1 : 0;
+    }
+    const double p = 1 - std::pow(0.9, 20);
+    const double off = double(successes) - experiments * p;
+    const double band = 2 * std::sqrt(experiments * p * (1 - p));
+
+    const ChartData &chart = window.findChild<ChartView *>(QStringLiteral("runningRate"))->chart();
+    QVERIFY(chart.title.startsWith(QStringLiteral("Successes minus the successes expected")));
+    const QPointF last = chart.series.last().points.last();
+    QCOMPARE(last.x(), double(experiments));
+    QVERIFY(std::abs(last.y() - off) < 1e-6);
+    QVERIFY2(chart.yMax >= std::max(band, std::abs(off)) && chart.yMin == -chart.yMax,
+             qPrintable(QStringLiteral("the axis runs to %1").arg(chart.yMax)));
+    const QString words = chart.description;
+    const QLocale locale;
+    QVERIFY2(words.contains(QStringLiteral("successes minus expected %1").arg(locale.toString(off, 'f', 1))),
+             qPrintable(words));
+    QVERIFY2(words.contains(QStringLiteral("\u2212%1 to +%1").arg(locale.toString(band, 'f', 1))), qPrintable(words));
+
+    // The grid of the last hundred.
+    auto *grid = window.findChild<MissGridView *>(QStringLiteral("lastHundred"));
+    QVERIFY(grid);
+    QCOMPARE(grid->missedEveryShot(), int(allMissed));
+    const QString sentence = QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Description);
+    QVERIFY2(sentence.startsWith(QStringLiteral("%1 of the last 100 experiments missed every shot").arg(allMissed)),
+             qPrintable(sentence));
+    QVERIFY2(sentence.contains(QStringLiteral("100 \u00d7 0.9^20 = 12.2")), qPrintable(sentence));
+
+    // And back: the rate again.
+    window.findChild<QAbstractButton *>(QStringLiteral("rateView"))->click();
+    ProgramFixture::settle();
+    QVERIFY(window.findChild<ChartView *>(QStringLiteral("runningRate"))->chart().title.startsWith(
+        QStringLiteral("Success rate as the experiments add up")));
 }
 
 void TestResults::wordsAtTheFewestExperiments_data()

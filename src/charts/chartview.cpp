@@ -237,7 +237,17 @@ void ChartView::paintBackdrop(QPainter &painter, const Frame &f) const
         painter.save();
         painter.translate(f.gap, f.area.center().y());
         painter.rotate(-90);
-        painter.drawText(QRectF(-f.area.height() / 2, 0, f.area.height(), f.line), Qt::AlignCenter, chart_.yTitle);
+        // Along a short axis (a chart made small), smaller rather than cut:
+        // down to two thirds of the size, then shortened with an ellipsis.
+        const double room = f.area.height() + f.gap;
+        QFont titleOfAxis = font();
+        const double wide = metrics.horizontalAdvance(chart_.yTitle);
+        if (wide > room && titleOfAxis.pointSizeF() > 0) {
+            titleOfAxis.setPointSizeF(titleOfAxis.pointSizeF() * std::max(2.0 / 3.0, room / wide));
+            painter.setFont(titleOfAxis);
+        }
+        const QString shown = QFontMetricsF(titleOfAxis).elidedText(chart_.yTitle, Qt::ElideRight, room);
+        painter.drawText(QRectF(-room / 2, 0, room, f.line), Qt::AlignCenter, shown);
         painter.restore();
     }
 
@@ -378,14 +388,18 @@ void ChartView::paintLive(QPainter &painter, const Frame &f) const
         double noteTop = f.area.top() + f.gap * 0.5;
         for (const ChartNote &note : chart_.notes) {
             const QPointF at = map.at(note.at);
+            // A note wider than the plot wraps onto more lines, never cut.
             const double textWidth = std::min(metrics.horizontalAdvance(note.text) + f.gap, f.area.width() - f.gap);
-            const QRectF box(f.area.right() - f.gap * 0.5 - textWidth, noteTop, textWidth, f.line);
+            const QRectF needed = metrics.boundingRect(QRectF(0, 0, textWidth - f.gap * 0.5, 10000),
+                                                       Qt::AlignCenter | Qt::TextWordWrap, note.text);
+            const QRectF box(f.area.right() - f.gap * 0.5 - textWidth, noteTop, textWidth,
+                             std::max(f.line, needed.height()));
             painter.setPen(QPen(Ink, std::max(1.0, f.unit * 0.75), Qt::DotLine));
             painter.drawLine(QPointF(box.left(), box.center().y()), at);
             painter.setPen(Ink);
             painter.fillRect(box, QColor(255, 255, 255, 230));
-            painter.drawText(box, Qt::AlignCenter, note.text);
-            noteTop += f.line + f.gap * 0.5;
+            painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, note.text);
+            noteTop += box.height() + f.gap * 0.5;
         }
     }
     if (hasFocus()) {

@@ -82,8 +82,11 @@ void Form::placeOnScreen()
     window_->layOut();
     QRect frame(QPoint(), window_->size() + memory.margins);
     frame.moveCenter(available.center());
-    frame.moveLeft(std::max(frame.left(), available.left()));
-    frame.moveTop(std::max(frame.top(), available.top()));
+    // Where the run has put its windows, within the screen still.
+    if (memory.topLeft)
+        frame.moveTopLeft(*memory.topLeft);
+    frame.moveLeft(std::max(std::min(frame.left(), available.right() + 1 - frame.width()), available.left()));
+    frame.moveTop(std::max(std::min(frame.top(), available.bottom() + 1 - frame.height()), available.top()));
     window_->move(frame.topLeft());
     window_->setWindowState(memory.state);
 }

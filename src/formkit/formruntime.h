@@ -3,9 +3,11 @@
 #include "formkit/designlayout.h"
 #include "runtime/programend.h"
 
+#include <QPoint>
 #include <QSize>
 #include <Qt>
 
+#include <optional>
 #include <vector>
 
 class Form;
@@ -45,6 +47,9 @@ public:
         // What the window manager's frame adds to a window; a generous
         // allowance until a window has been seen in one.
         QSize margins = DesignLayout::FrameAllowance;
+        // Where the frame was put (side by side with another window);
+        // nothing: centred on the screen.
+        std::optional<QPoint> topLeft;
     };
     FrameMemory &frameMemory() { return frameMemory_; }
 

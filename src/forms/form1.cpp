@@ -8,10 +8,13 @@
 #include "formkit/picturebox.h"
 #include "runtime/playcue.h"
 #include "results/resultswindow.h"
+#include "results/windowarrangement.h"
+#include "formkit/formwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 Form1::Form1(FormRuntime &runtime, const MainWindowServices &services, Form &help,
@@ -50,12 +53,91 @@ void Form1::connectEvents()
     results->setShortcut(QKeySequence(Qt::Key_F2));
     window()->addCommand(results);
     onTriggered(*results, [this] { showResults(); });
+    auto *sideBySide = new QAction(QCoreApplication::translate("ResultsWindow", "Side by side"), window());
+    sideBySide->setObjectName(QStringLiteral("sideBySide"));
+    window()->addCommand(sideBySide);
+    onTriggered(*sideBySide, [this] { arrangeSideBySide(); });
 }
 
 void Form1::windowUnloading()
 {
-    // The Results window goes with the main window, and comes back with F2.
+    // The Results window goes with the main window, and comes back with F2
+    // where it stood.
+    if (resultsWindow_ && resultsWindow_->isVisible())
+        resultsFrame_ = resultsWindow_->frameGeometry();
     resultsWindow_.reset();
+}
+
+QSize Form1::frameMargins() const
+{
+    return runtime().frameMemory().margins;
+}
+
+QRect Form1::mainFrame()
+{
+    FormWindow &main = *window();
+    if (main.isVisible() && main.frameGeometry().size() != main.size())
+        return main.frameGeometry();
+    return {main.pos(), main.size() + frameMargins()};
+}
+
+void Form1::placeResults(const QRect &frame)
+{
+    resultsWindow_->resize((frame.size() - frameMargins()).expandedTo(resultsWindow_->minimumSizeHint()));
+    resultsWindow_->move(frame.topLeft());
+}
+
+void Form1::placeMain(const QRect &frame)
+{
+    FormWindow &main = *window();
+    if (frame.topLeft() != mainFrame().topLeft())
+        main.move(frame.topLeft());
+    runtime().frameMemory().topLeft = frame.topLeft();
+}
+
+void Form1::openBeside()
+{
+    const QScreen *screen = window()->screen();
+    if (!screen)
+        return;
+    if (resultsFrame_) {
+        placeResults(*resultsFrame_);
+        return;
+    }
+    // Beside the experiment it explains, where the screen has room: the
+    // plot and the counts stay in view.
+    const QSize margins = frameMargins();
+    if (const auto frames = arrangement::beside(mainFrame(), ResultsWindow::openingSize() + margins,
+                                                resultsWindow_->minimumSizeHint() + margins,
+                                                screen->availableGeometry())) {
+        placeMain(frames->main);
+        placeResults(frames->results);
+    }
+}
+
+void Form1::arrangeSideBySide()
+{
+    if (!isLoaded())
+        return;
+    showResults();
+    FormWindow &main = *window();
+    const QScreen *screen = main.screen();
+    if (!screen)
+        return;
+    if (main.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        main.showNormal();
+    const QSize margins = frameMargins();
+    // The zoom the run uses, then the zoom keys' steps down.
+    QList<double> zooms{main.zoom()};
+    while (zooms.back() > DesignLayout::MinimumZoom + 0.001)
+        zooms << FormWindow::nextZoomDown(zooms.back());
+    const auto arranged = arrangement::sideBySide(
+        [&main, margins](double zoom) { return main.clientSize(zoom) + margins; }, zooms,
+        resultsWindow_->minimumSizeHint() + margins, screen->availableGeometry());
+    main.resizeToZoom(arranged.zoom);
+    placeMain(arranged.frames.main);
+    placeResults(arranged.frames.results);
+    resultsFrame_ = arranged.frames.results;
 }
 
 void Form1::resetCounters()
@@ -73,6 +155,8 @@ void Form1::showResults()
             if (acceptsEvents())
                 runFast(experiments);
         });
+        connect(resultsWindow_.get(), &ResultsWindow::sideBySideRequested, this, &Form1::arrangeSideBySide);
+        openBeside();
     }
     offerFastRuns();
     resultsWindow_->show();

@@ -7,7 +7,10 @@
 #include "forms/form1controls.h"
 #include "formkit/form.h"
 
+#include <QRect>
+
 #include <memory>
+#include <optional>
 
 class Clock;
 class Dialogs;
@@ -69,6 +72,15 @@ private:
     void describePlot();
     // A fast run from the Results window: experiments judged at once.
     void runFast(qint64 experiments);
+    // The Results window beside the main window as it opens, or where it
+    // stood before; both side by side on the screen, the main window zoomed
+    // down as far as it must.
+    void openBeside();
+    void arrangeSideBySide();
+    QSize frameMargins() const;
+    QRect mainFrame();
+    void placeMain(const QRect &frame);
+    void placeResults(const QRect &frame);
     void offerFastRuns();
     // Starts the series the Results window shows anew with the counters.
     void resetCounters();
@@ -86,5 +98,6 @@ private:
     ExperimentResults results_;
     QtResultsDialogs desktopDialogs_;
     std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::optional<QRect> resultsFrame_; // where it stood, for the rest of the run
     Form &helpForm_;
 };

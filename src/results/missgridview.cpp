@@ -60,8 +60,10 @@ void MissGridView::paintEvent(QPaintEvent *)
     titleFont.setBold(true);
     painter.setFont(titleFont);
     painter.setPen(Ink);
-    const QRectF titleRect(gap, gap, width() - 2 * gap, QFontMetricsF(titleFont).height());
-    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, accessibleName());
+    // The title wraps where the grid stands narrow.
+    const QRectF titleRect = QFontMetricsF(titleFont).boundingRect(
+        QRectF(gap, gap, width() - 2 * gap, 10000), Qt::AlignLeft | Qt::TextWordWrap, accessibleName());
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::TextWordWrap, accessibleName());
     painter.setFont(font());
     // The key: what a filled cell is.
     const double line = metrics.height();

@@ -130,6 +130,11 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
         fastRunButtons_ << button;
     }
     commands->addStretch(1);
+    auto *sideBySide = new QPushButton(tr("Si&de by side"), this);
+    sideBySide->setObjectName(QStringLiteral("sideBySide"));
+    sideBySide->setAccessibleDescription(tr("Puts this window and the main window side by side on the screen"));
+    connect(sideBySide, &QPushButton::clicked, this, &ResultsWindow::sideBySideRequested);
+
     auto *saveButton = new QPushButton(tr("&Save..."), this);
     saveButton->setObjectName(QStringLiteral("save"));
     saveButton_ = saveButton;
@@ -141,9 +146,7 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     auto *closeButton = new QPushButton(tr("C&lose"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    commands->addWidget(saveButton);
-    commands->addWidget(copyButton);
-    commands->addWidget(closeButton);
+
 
     runningRate_->setObjectName(QStringLiteral("runningRate"));
     histogram_->setObjectName(QStringLiteral("histogram"));
@@ -164,16 +167,21 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     together->setWordWrap(true);
     views->addWidget(rateView);
     views->addWidget(differenceView_);
-    views->addWidget(together, 1);
+    views->addStretch(1);
+    // The window's own commands, on this row so that the window stays
+    // narrow enough to stand beside the main one on a laptop.
+    views->addWidget(sideBySide);
+    views->addWidget(saveButton);
+    views->addWidget(copyButton);
+    views->addWidget(closeButton);
 
     auto *charts = new QGridLayout;
-    charts->addLayout(views, 0, 0, 1, 3);
-    charts->addWidget(runningRate_, 1, 0, 1, 3);
-    charts->addWidget(histogram_, 2, 0);
-    charts->addWidget(missGrid_, 2, 1);
-    charts->addWidget(acrossN_, 2, 2);
+    charts->addWidget(runningRate_, 0, 0, 1, 3);
+    charts->addWidget(histogram_, 1, 0);
+    charts->addWidget(missGrid_, 1, 1);
+    charts->addWidget(acrossN_, 1, 2);
+    charts->setRowStretch(0, 1);
     charts->setRowStretch(1, 1);
-    charts->setRowStretch(2, 1);
     charts->setColumnStretch(0, 2);
     charts->setColumnStretch(1, 1);
     charts->setColumnStretch(2, 2);
@@ -186,12 +194,14 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     layout->addWidget(summary_);
     layout->addLayout(commands);
     layout->addWidget(predictionRefused_);
+    layout->addLayout(views);
+    layout->addWidget(together);
     predictionRefused_->hide();
     layout->addLayout(charts, 1);
 
     // Predict first: the field is where the window starts.
     const QList<QWidget *> order = {prediction_, fastRunButtons_[0], fastRunButtons_[1], fastRunButtons_[2],
-                                    saveButton, copyButton, closeButton, summary_, rateView, differenceView_,
+                                    sideBySide, saveButton, copyButton, closeButton, summary_, rateView, differenceView_,
                                     runningRate_, histogram_, missGrid_, acrossN_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -225,6 +235,11 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
 }
 
 ResultsWindow::~ResultsWindow() = default;
+
+QSize ResultsWindow::openingSize()
+{
+    return BaseSize;
+}
 
 void ResultsWindow::setFastRunsEnabled(bool enabled)
 {
@@ -281,6 +296,9 @@ void ResultsWindow::scaleText()
         button->setMinimumWidth(0);
         button->setMinimumWidth(button->sizeHint().width() + 4 * (spacing - BaseSpacing));
     }
+    // Laid out for the new words at once, not when the event loop next
+    // comes round: nothing is seen, or measured, half laid out.
+    layout()->activate();
 }
 
 void ResultsWindow::scheduleRefresh()

@@ -34,6 +34,9 @@ public:
     // Tells a screen reader the summary, as a run of experiments ends.
     void announceSummary();
 
+    // The size the window opens at where the screen has room.
+    static QSize openingSize();
+
     // The experiments each fast run button asks for.
     static constexpr qint64 FastRuns[] = {100, 1000, 10000};
 
@@ -42,6 +45,8 @@ public:
 
 signals:
     void fastRunRequested(qint64 experiments);
+    // The learner asks for both windows side by side on the screen.
+    void sideBySideRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -7,8 +7,10 @@
 #include "formkit/designlayout.h"
 #include "look/designlook.h"
 #include "formkit/picturebox.h"
+#include "results/resultswindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -263,6 +265,74 @@ private slots:
         window = program.form1().window();
         QTRY_COMPARE(window->isFullScreen(), fullScreen);
         QTRY_COMPARE(window->zoom(), kept);
+    }
+
+    // F2 opens the Results window beside the main window where the screen
+    // has room for both; "Side by side" puts both whole on the screen, not
+    // overlapping, zooming the main window down as it must; and Help and
+    // Close keep them so.
+    void resultsBesideTheMainWindow()
+    {
+        ProgramFixture program(ProgramFixture::Randomness::Scripted, ProgramFixture::Boxes::Real);
+        startWithFiveShots(program);
+        QVERIFY(!QTest::currentTestFailed());
+        FormWindow *main = program.form1().window();
+        waitForTheFrame(*main);
+        const auto frameOf = [](QWidget &window) {
+            const qreal ratio = window.devicePixelRatioF();
+            return QRect(xPosition(window).value_or(QPoint()), window.size() * ratio)
+                .marginsAdded(frameExtents(window).value_or(QMargins()));
+        };
+        const auto apart = [&](ResultsWindow &results, const char *when) {
+            waitForTheFrame(*program.form1().window());
+            waitForTheFrame(results);
+            const QRect a = frameOf(*program.form1().window()), b = frameOf(results);
+            QVERIFY2(!a.intersects(b), qPrintable(QStringLiteral("%1: the main window at %2,%3 %4x%5, the Results "
+                                                                 "window at %6,%7 %8x%9")
+                                                      .arg(QLatin1String(when)).arg(a.x()).arg(a.y()).arg(a.width())
+                                                      .arg(a.height()).arg(b.x()).arg(b.y()).arg(b.width())
+                                                      .arg(b.height())));
+            checkOnScreen(*program.form1().window(), when);
+            checkOnScreen(results, when);
+        };
+
+        main->findChild<QAction *>(QStringLiteral("showResults"))->trigger(); // F2
+        ResultsWindow *results = program.form1().resultsWindow();
+        QVERIFY(results);
+        QTRY_VERIFY(results->isVisible());
+        waitForTheFrame(*results);
+        // Room for both: the main window's frame, and the Results window's
+        // least, side by side.
+        const QSize mainFrame = frameOf(*main).size() / main->devicePixelRatioF();
+        const QSize resultsLeast = results->minimumSizeHint() + (frameOf(*results).size() / results->devicePixelRatioF()
+                                                                 - results->size());
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        if (mainFrame.width() + resultsLeast.width() <= available.width()
+            && std::max(mainFrame.height(), resultsLeast.height()) <= available.height())
+            apart(*results, "F2 on a screen with room for both");
+
+        const int mainMargin = mainFrame.width() - main->width();
+        results->findChild<QPushButton *>(QStringLiteral("sideBySide"))->click();
+        const double least = DesignLayout::MinimumZoom;
+        if (main->clientSize(least).width() + mainMargin + resultsLeast.width() > available.width())
+            QSKIP("no room for both side by side even at the smallest zoom");
+        apart(*results, "side by side");
+
+        // Help, then Close, then F2: as they were.
+        const QRect mainBefore = frameOf(*program.form1().window());
+        const QRect resultsBefore = frameOf(*results);
+        program.click(program.ui().Command6);
+        const QPointer<QTimer> answering = whenADialogOpens(checkTheBoxAndAnswer);
+        program.help().Command1.click();
+        QTRY_VERIFY(answering.isNull());
+        QTRY_VERIFY(program.form1().isLoaded() && program.form1().window()->isVisible());
+        waitForTheFrame(*program.form1().window());
+        program.form1().window()->findChild<QAction *>(QStringLiteral("showResults"))->trigger();
+        results = program.form1().resultsWindow();
+        QTRY_VERIFY(results && results->isVisible());
+        apart(*results, "side by side after Help and Close");
+        QCOMPARE(frameOf(*program.form1().window()).topLeft(), mainBefore.topLeft());
+        QCOMPARE(frameOf(*results), resultsBefore);
     }
 
     // Maximised on a projector or a 4K screen, the design fills the height

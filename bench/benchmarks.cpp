@@ -102,7 +102,7 @@ void FastRun10000AtN50(benchmark::State &state)
     program.form1().showResults();
     ResultsWindow &window = *program.form1().resultsWindow();
     for (auto _ : state)
-        emit window.fastRunRequested(10000);
+        emit window.fastRunRequested(10000, RunPace::AtOnce);
 }
 BENCHMARK(FastRun10000AtN50)->Unit(benchmark::kMillisecond);
 
@@ -116,7 +116,7 @@ void ChartsAfterOneVerdict(benchmark::State &state)
     ResultsWindow &window = *program.form1().resultsWindow();
     if (!QTest::qWaitForWindowExposed(&window))
         state.SkipWithError("the Results window was never shown");
-    emit window.fastRunRequested(100000);
+    emit window.fastRunRequested(100000, RunPace::AtOnce);
     ExperimentResults &results = program.form1().results();
     const QList<ChartView *> charts = window.findChildren<ChartView *>();
     int hits = 0;

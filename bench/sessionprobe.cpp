@@ -155,7 +155,7 @@ int main(int argc, char *argv[])
         program.start(QStringLiteral("20"));
         program.form1().showResults();
         for (int run = 0; run < 100; ++run) {
-            emit program.form1().resultsWindow()->fastRunRequested(10'000);
+            emit program.form1().resultsWindow()->fastRunRequested(10'000, RunPace::AtOnce);
             QCoreApplication::processEvents();
         }
         std::printf("%lld\n", residentKiB());

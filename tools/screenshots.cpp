@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
         program.click(program.ui().Command5); // Init
     };
     const auto fastRun = [&](qint64 experiments) {
-        emit program.form1().resultsWindow()->fastRunRequested(experiments);
+        emit program.form1().resultsWindow()->fastRunRequested(experiments, RunPace::AtOnce);
         program.settle();
     };
     program.form1().showResults();

@@ -177,6 +177,33 @@ void ExperimentOperations::RunExperiments(qint64 experiments, const QString &suc
         services_.recorder->runFinished();
 }
 
+void ExperimentOperations::JudgeQuietly(qint64 experiments)
+{
+    if (experiments <= 0 || state_.ShotsPerExperiment <= 0)
+        return;
+    if (services_.recorder)
+        services_.recorder->runStarted();
+    for (qint64 judged = 0; judged < experiments;)
+        if (quietShot())
+            ++judged;
+    if (services_.recorder)
+        services_.recorder->runFinished();
+    showTally();
+}
+
+void ExperimentOperations::FinishRun(const QString &successCaption, const QString &failureCaption)
+{
+    if (state_.ShotsPerExperiment <= 0)
+        return;
+    if (services_.recorder)
+        services_.recorder->runStarted();
+    do
+        FireShot(successCaption, failureCaption);
+    while (!isLastShot());
+    if (services_.recorder)
+        services_.recorder->runFinished();
+}
+
 void ExperimentOperations::judgeExperiment(const QString &successCaption,
                                            const QString &failureCaption)
 {

@@ -60,6 +60,13 @@ public:
     // FireShot, so that the window ends showing it, and its verdict's cue
     // is the one cue of the run.
     void RunExperiments(qint64 experiments, const QString &successCaption, const QString &failureCaption);
+    // The same run in steps, for a run that is watched: JudgeQuietly judges
+    // `experiments` more without a control or a cue (finishing the one under
+    // way first) and shows the counts; FinishRun fires the last one shot by
+    // shot, as RunExperiments ends. Each step is told to the recorder as
+    // one change.
+    void JudgeQuietly(qint64 experiments);
+    void FinishRun(const QString &successCaption, const QString &failureCaption);
     // The target ring, drawn over whatever the plot shows.
     void DrawTarget();
     // Asks for N until a whole number from 5 to 50 is given.

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -61,6 +62,11 @@ void Form1::connectEvents()
 
 void Form1::windowUnloading()
 {
+    // A run still playing ends with its window.
+    if (watched_)
+        watched_->stop();
+    watching_.reset();
+    watched_.reset();
     // The Results window goes with the main window, and comes back with F2
     // where it stood.
     if (resultsWindow_ && resultsWindow_->isVisible())
@@ -83,7 +89,7 @@ QRect Form1::mainFrame()
 
 void Form1::placeResults(const QRect &frame)
 {
-    resultsWindow_->resize((frame.size() - frameMargins()).expandedTo(resultsWindow_->minimumSizeHint()));
+    resultsWindow_->resize((frame.size() - frameMargins()).expandedTo(resultsWindow_->leastSize()));
     resultsWindow_->move(frame.topLeft());
 }
 
@@ -105,10 +111,10 @@ void Form1::openBeside()
         return;
     }
     // Beside the experiment it explains, where the screen has room: the
-    // plot and the counts stay in view.
+    // plot and the counts stay in view. Measured as it will be shown.
     const QSize margins = frameMargins();
     if (const auto frames = arrangement::beside(mainFrame(), ResultsWindow::openingSize() + margins,
-                                                resultsWindow_->minimumSizeHint() + margins,
+                                                resultsWindow_->leastSize() + margins,
                                                 screen->availableGeometry())) {
         placeMain(frames->main);
         placeResults(frames->results);
@@ -133,7 +139,7 @@ void Form1::arrangeSideBySide()
         zooms << FormWindow::nextZoomDown(zooms.back());
     const auto arranged = arrangement::sideBySide(
         [&main, margins](double zoom) { return main.clientSize(zoom) + margins; }, zooms,
-        resultsWindow_->minimumSizeHint() + margins, screen->availableGeometry());
+        resultsWindow_->leastSize() + margins, screen->availableGeometry());
     main.resizeToZoom(arranged.zoom);
     placeMain(arranged.frames.main);
     placeResults(arranged.frames.results);
@@ -151,9 +157,18 @@ void Form1::showResults()
     if (!resultsWindow_) {
         ResultsDialogs &dialogs = services_.resultsDialogs ? *services_.resultsDialogs : desktopDialogs_;
         resultsWindow_ = std::make_unique<ResultsWindow>(results_, dialogs);
-        connect(resultsWindow_.get(), &ResultsWindow::fastRunRequested, this, [this](qint64 experiments) {
-            if (acceptsEvents())
-                runFast(experiments);
+        connect(resultsWindow_.get(), &ResultsWindow::fastRunRequested, this,
+                [this](qint64 experiments, RunPace pace) {
+                    if (!acceptsEvents())
+                        return;
+                    if (pace == RunPace::AtOnce)
+                        runFast(experiments);
+                    else
+                        watchRun(experiments, pace);
+                });
+        connect(resultsWindow_.get(), &ResultsWindow::stopRequested, this, [this] {
+            if (watched_)
+                watched_->stop();
         });
         connect(resultsWindow_.get(), &ResultsWindow::sideBySideRequested, this, &Form1::arrangeSideBySide);
         openBeside();
@@ -182,6 +197,37 @@ void Form1::runFast(qint64 experiments)
     describePlot();
     if (resultsWindow_)
         resultsWindow_->announceSummary();
+}
+
+void Form1::watchRun(qint64 experiments, RunPace pace)
+{
+    Form1Controls &c = controls();
+    if (c.Timer1.isActive() || state_.ShotsPerExperiment <= 0 || (watched_ && watched_->isRunning()))
+        return;
+    c.Command5.setEnabled(true);
+    watched_ = std::make_unique<WatchedRun>([this] { return operations(); }, messages::automaticSuccess(),
+                                            messages::automaticFailure());
+    connect(watched_.get(), &WatchedRun::finished, this, [this] {
+        // Queued: the run is let go of once its own signal has returned.
+        QMetaObject::invokeMethod(this, [this] { runWatched(); }, Qt::QueuedConnection);
+    });
+    // Like a dialog: while the run plays the main window takes no command,
+    // so that nothing fires between its frames.
+    watching_.emplace(runtime());
+    if (resultsWindow_)
+        resultsWindow_->setRunPlaying(experiments);
+    watched_->start(experiments, pace);
+}
+
+void Form1::runWatched()
+{
+    watching_.reset();
+    watched_.reset();
+    describePlot();
+    if (resultsWindow_) {
+        resultsWindow_->setRunPlaying(0);
+        resultsWindow_->announceSummary();
+    }
 }
 
 void Form1::Load()

@@ -3,6 +3,8 @@
 #include "experiment/experimentoperations.h"
 #include "results/experimentresults.h"
 #include "experiment/experimentstate.h"
+#include "experiment/watchedrun.h"
+#include "formkit/formruntime.h"
 #include "results/resultsdialogs.h"
 #include "forms/form1controls.h"
 #include "formkit/form.h"
@@ -54,6 +56,8 @@ public:
     void showResults();
     // The Results window while it is open.
     ResultsWindow *resultsWindow() const { return resultsWindow_.get(); }
+    // Whether a watched run plays now.
+    bool isWatchingRun() const { return watched_ && watched_->isRunning(); }
 
 protected:
     void Load() override;
@@ -72,6 +76,9 @@ private:
     void describePlot();
     // A fast run from the Results window: experiments judged at once.
     void runFast(qint64 experiments);
+    // A fast run judged in order while the counts and charts grow.
+    void watchRun(qint64 experiments, RunPace pace);
+    void runWatched();
     // The Results window beside the main window as it opens, or where it
     // stood before; both side by side on the screen, the main window zoomed
     // down as far as it must.
@@ -98,6 +105,8 @@ private:
     ExperimentResults results_;
     QtResultsDialogs desktopDialogs_;
     std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<WatchedRun> watched_;
+    std::optional<FormRuntime::ModalScope> watching_; // while a watched run plays
     std::optional<QRect> resultsFrame_; // where it stood, for the rest of the run
     Form &helpForm_;
 };

@@ -16,6 +16,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -117,18 +118,35 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     commands->addWidget(predictionLabel_);
     commands->addWidget(prediction_);
     commands->addSpacing(16);
-    // Each its own key: the digits of the two larger runs are the same.
-    const QStringList runTexts = {tr("Run &100"), tr("Run 1,&000"), tr("&Run 10,000")};
+    const QStringList runTexts = runCaptions();
     for (qsizetype i = 0; i < runTexts.size(); ++i) {
         auto *button = new QPushButton(runTexts[i], this);
         const qint64 experiments = FastRuns[i];
         button->setObjectName(QStringLiteral("run%1").arg(experiments));
         button->setAccessibleDescription(tr("Fires %1 experiments at once at the present number of shots")
                                              .arg(QLocale().toString(experiments)));
-        connect(button, &QPushButton::clicked, this, [this, experiments] { emit fastRunRequested(experiments); });
+        connect(button, &QPushButton::clicked, this, [this, experiments] {
+            if (playing_ > 0)
+                emit stopRequested();
+            else
+                emit fastRunRequested(experiments, RunPace(pace_->currentData().toInt()));
+        });
         commands->addWidget(button);
         fastRunButtons_ << button;
     }
+    // How a run is shown: at once, as always, or watched as it goes.
+    pace_ = new QComboBox(this);
+    pace_->setObjectName(QStringLiteral("pace"));
+    pace_->addItem(tr("at once"), int(RunPace::AtOnce));
+    pace_->addItem(tr("watched, faster"), int(RunPace::Faster));
+    pace_->addItem(tr("watched, slowly"), int(RunPace::Watch));
+    pace_->setAccessibleName(tr("How a run is shown"));
+    pace_->setToolTip(tr("At once, or judged in order while the counts and charts grow"));
+    auto *paceLabel = new QLabel(tr("Sho&wn:"), this);
+    paceLabel->setBuddy(pace_);
+    commands->addSpacing(8);
+    commands->addWidget(paceLabel);
+    commands->addWidget(pace_);
     commands->addStretch(1);
     auto *sideBySide = new QPushButton(tr("Si&de by side"), this);
     sideBySide->setObjectName(QStringLiteral("sideBySide"));
@@ -201,7 +219,7 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
 
     // Predict first: the field is where the window starts.
     const QList<QWidget *> order = {prediction_, fastRunButtons_[0], fastRunButtons_[1], fastRunButtons_[2],
-                                    sideBySide, saveButton, copyButton, closeButton, summary_, rateView, differenceView_,
+                                    pace_, sideBySide, saveButton, copyButton, closeButton, summary_, rateView, differenceView_,
                                     runningRate_, histogram_, missGrid_, acrossN_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -241,10 +259,49 @@ QSize ResultsWindow::openingSize()
     return BaseSize;
 }
 
+QSize ResultsWindow::leastSize()
+{
+    // A wrapped label asks for more room with more words: the summary is
+    // given its words before it is measured.
+    ensurePolished();
+    summary_->setText(ResultsReport(results_).summary());
+    showPrediction();
+    layout()->activate();
+    return minimumSizeHint().expandedTo(minimumSize());
+}
+
 void ResultsWindow::setFastRunsEnabled(bool enabled)
 {
-    for (QPushButton *button : fastRunButtons_)
-        button->setEnabled(enabled);
+    fastRunsEnabled_ = enabled;
+    for (qsizetype i = 0; i < fastRunButtons_.size(); ++i)
+        fastRunButtons_[i]->setEnabled(enabled && (playing_ == 0 || FastRuns[i] == playing_));
+    pace_->setEnabled(enabled && playing_ == 0);
+}
+
+void ResultsWindow::setRunPlaying(qint64 experiments)
+{
+    playing_ = experiments;
+    const QStringList runTexts = runCaptions();
+    for (qsizetype i = 0; i < fastRunButtons_.size(); ++i) {
+        QPushButton *button = fastRunButtons_[i];
+        if (experiments > 0 && FastRuns[i] == experiments) {
+            // Its place kept, so that nothing moves under the pointer.
+            button->setMinimumWidth(button->width());
+            button->setText(tr("St&op"));
+            button->setAccessibleDescription(tr("Stops the run, finishing the experiment under way"));
+        } else {
+            button->setText(runTexts[i]);
+            button->setAccessibleDescription(tr("Fires %1 experiments at once at the present number of shots")
+                                                 .arg(QLocale().toString(FastRuns[i])));
+        }
+    }
+    setFastRunsEnabled(fastRunsEnabled_);
+}
+
+QStringList ResultsWindow::runCaptions()
+{
+    // Each its own key: the digits of the two larger runs are the same.
+    return {tr("Run &100"), tr("Run 1,&000"), tr("&Run 10,000")};
 }
 
 void ResultsWindow::announceSummary()

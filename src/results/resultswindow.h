@@ -1,5 +1,6 @@
 #pragma once
 
+#include "experiment/watchedrun.h"
 #include "results/resultssaver.h"
 
 #include <QPointer>
@@ -9,6 +10,7 @@
 class Announcer;
 class ChartView;
 class ExperimentResults;
+class QComboBox;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
@@ -31,11 +33,19 @@ public:
 
     // Fast runs are offered only while nothing else fires.
     void setFastRunsEnabled(bool enabled);
+    // While a watched run of `experiments` plays (0: none), its button is
+    // its Stop and the others wait.
+    void setRunPlaying(qint64 experiments);
     // Tells a screen reader the summary, as a run of experiments ends.
     void announceSummary();
 
     // The size the window opens at where the screen has room.
     static QSize openingSize();
+    // The least the window takes with the words it will show: to place it
+    // before it is shown.
+    QSize leastSize();
+    // What the fast run buttons say.
+    static QStringList runCaptions();
 
     // The experiments each fast run button asks for.
     static constexpr qint64 FastRuns[] = {100, 1000, 10000};
@@ -44,7 +54,8 @@ public:
     bool isSaving() const { return saver_.isSaving(); }
 
 signals:
-    void fastRunRequested(qint64 experiments);
+    void fastRunRequested(qint64 experiments, RunPace pace);
+    void stopRequested();
     // The learner asks for both windows side by side on the screen.
     void sideBySideRequested();
 
@@ -72,6 +83,9 @@ private:
     PredictionField *prediction_;
     QLabel *predictionRefused_;
     QList<QPushButton *> fastRunButtons_;
+    QComboBox *pace_ = nullptr;
+    qint64 playing_ = 0; // the watched run's size, while it plays
+    bool fastRunsEnabled_ = true;
     ChartView *runningRate_;
     ChartView *histogram_;
     ChartView *acrossN_;

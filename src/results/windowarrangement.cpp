@@ -6,6 +6,10 @@ namespace arrangement {
 
 namespace {
 
+// Between the two frames, so that a frame drawn a pixel wider than it said
+// never overlaps the other.
+constexpr int Seam = 2;
+
 // The Results window's frame in `room`, as large as wanted allows, level
 // with the main window where it can be.
 QRect within(const QRect &room, QSize wanted, const QRect &main)
@@ -21,10 +25,10 @@ std::optional<TwoWindows> beside(const QRect &main, QSize wanted, QSize least, c
 {
     if (least.height() > available.height())
         return std::nullopt;
-    const QRect right(QPoint(main.right() + 1, available.top()), available.bottomRight());
+    const QRect right(QPoint(main.right() + 1 + Seam, available.top()), available.bottomRight());
     if (right.width() >= least.width())
         return TwoWindows{main, within(right, wanted, main)};
-    const QRect left(available.topLeft(), QPoint(main.left() - 1, available.bottom()));
+    const QRect left(available.topLeft(), QPoint(main.left() - 1 - Seam, available.bottom()));
     if (left.width() >= least.width()) {
         QRect results = within(left, wanted, main);
         results.moveRight(left.right()); // against the main window
@@ -33,13 +37,13 @@ std::optional<TwoWindows> beside(const QRect &main, QSize wanted, QSize least, c
     // Room for both, but not where the main window stands: it moves left
     // just enough for the Results window to open as large as the screen
     // allows on its right.
-    const int spare = available.width() - main.width();
+    const int spare = available.width() - main.width() - Seam;
     if (spare < least.width())
         return std::nullopt;
     const int resultsWidth = std::min(spare, wanted.width());
     QRect moved = main;
-    moved.moveLeft(std::max(available.left(), available.right() + 1 - resultsWidth - main.width()));
-    const QRect room(QPoint(moved.right() + 1, available.top()), available.bottomRight());
+    moved.moveLeft(std::max(available.left(), available.right() + 1 - resultsWidth - Seam - main.width()));
+    const QRect room(QPoint(moved.right() + 1 + Seam, available.top()), available.bottomRight());
     return TwoWindows{moved, within(room, QSize(resultsWidth, wanted.height()), moved)};
 }
 
@@ -55,7 +59,7 @@ SideBySide sideBySide(const std::function<QSize(double)> &mainAt, const QList<do
             break;
     }
     const QRect mainFrame(available.topLeft(), main);
-    const int left = std::min(mainFrame.right() + 1, available.right() + 1 - least.width());
+    const int left = std::min(mainFrame.right() + 1 + Seam, available.right() + 1 - least.width());
     const QRect results(QPoint(left, available.top()), available.bottomRight());
     return {chosen, {mainFrame, results}};
 }

@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QInputDialog>
@@ -41,7 +42,7 @@ namespace {
 // window, as the learner asks for it.
 void fastRun(ProgramFixture &program, qint64 experiments)
 {
-    emit program.form1().resultsWindow()->fastRunRequested(experiments);
+    emit program.form1().resultsWindow()->fastRunRequested(experiments, RunPace::AtOnce);
     ProgramFixture::settle();
 }
 
@@ -171,6 +172,9 @@ private slots:
     void predictionAsTyped();
     void chartsTellTheirNumbers();
     void aPredictionOfAHundredIsSeen();
+    void aWatchedRunEndsAsARunAtOnce_data();
+    void aWatchedRunEndsAsARunAtOnce();
+    void stoppingAWatchedRunLeavesEverythingInAgreement();
     void successesMinusExpected_data();
     void successesMinusExpected();
     void wordsAtTheFewestExperiments_data();
@@ -329,7 +333,7 @@ void TestResults::fastRunsOnlyWhenNothingElseFires()
             if (!box)
                 return;
             poll.stop();
-            emit window.fastRunRequested(100);
+            emit window.fastRunRequested(100, RunPace::AtOnce);
             judgedWhileOpen = program.state().experimentsJudged();
             QLineEdit *field = box->findChild<QLineEdit *>();
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
@@ -640,6 +644,96 @@ void TestResults::aPredictionOfAHundredIsSeen()
     const int with = pinkPixels(1.0);
     // A stroke some pixels wide along the whole plot, beside the naive guess's dashes.
     QVERIFY2(with - without >= 3 * 600, qPrintable(QStringLiteral("%1 pink pixels more").arg(with - without)));
+}
+
+namespace {
+
+// What the main window and the results say after a run: to compare two runs.
+QStringList allTold(ProgramFixture &program)
+{
+    QStringList told = program.valueCaptions();
+    told << program.ui().Label9.caption() << program.runState();
+    const ExperimentResults &results = program.form1().results();
+    QString series;
+    for (qint64 number = 1; number <= results.experiments(); ++number)
+        series += QChar(u'0' + results.hitsOf(number));
+    told << series;
+    return told;
+}
+
+} // namespace
+
+void TestResults::aWatchedRunEndsAsARunAtOnce_data()
+{
+    QTest::addColumn<bool>("firingClicked");
+    QTest::newRow("1,000 at N = 20, watched") << false;
+    QTest::newRow("the same, Firing clicked while it plays") << true;
+}
+
+void TestResults::aWatchedRunEndsAsARunAtOnce()
+{
+    QFETCH(bool, firingClicked);
+    // The same draws in both: the program's own generator, seeded alike.
+    ProgramFixture atOnce(ProgramFixture::Randomness::Production);
+    atOnce.start(QStringLiteral("20"));
+    atOnce.form1().showResults();
+    fastRun(atOnce, 1000);
+
+    ProgramFixture watched(ProgramFixture::Randomness::Production);
+    watched.start(QStringLiteral("20"));
+    watched.form1().showResults();
+    ResultsWindow &window = *watched.form1().resultsWindow();
+    auto *pace = window.findChild<QComboBox *>(QStringLiteral("pace"));
+    QVERIFY(pace);
+    pace->setCurrentIndex(pace->findData(int(RunPace::Faster)));
+    window.findChild<QPushButton *>(QStringLiteral("run1000"))->click();
+    QVERIFY(watched.form1().isWatchingRun());
+    // The counts grow as it plays, in agreement with what is recorded.
+    QTRY_VERIFY(watched.form1().results().experiments() > 100);
+    QVERIFY(watched.form1().isWatchingRun());
+    QCOMPARE(watched.ui().Label11.caption(), QString::number(watched.form1().results().experiments()));
+    if (firingClicked)
+        watched.click(watched.ui().Command1);
+    QTRY_VERIFY_WITH_TIMEOUT(!watched.form1().isWatchingRun(), 10000);
+    ProgramFixture::settle();
+    QCOMPARE(allTold(watched), allTold(atOnce));
+    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("run1000"))->text(), QStringLiteral("Run 1,&000"));
+}
+
+void TestResults::stoppingAWatchedRunLeavesEverythingInAgreement()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    auto *pace = window.findChild<QComboBox *>(QStringLiteral("pace"));
+    pace->setCurrentIndex(pace->findData(int(RunPace::Watch)));
+    auto *run = window.findChild<QPushButton *>(QStringLiteral("run10000"));
+    run->click();
+    QTRY_VERIFY(program.form1().results().experiments() > 200);
+    // Its button is its Stop now; the other runs wait.
+    QCOMPARE(run->text(), QStringLiteral("St&op"));
+    QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("run100"))->isEnabled());
+    run->click();
+    QVERIFY(!program.form1().isWatchingRun());
+    ProgramFixture::settle();
+
+    const ExperimentResults &results = program.form1().results();
+    const qint64 judged = results.experiments();
+    QVERIFY(judged < 10000);
+    QCOMPARE(program.state().experimentsJudged(), judged);
+    QCOMPARE(program.state().ShotIndex, 20); // the experiment under way finished
+    QCOMPARE(program.ui().Label11.caption(), QString::number(judged));
+    QCOMPARE(program.ui().Label13.caption(), QString::number(results.successes()));
+    QCOMPARE(program.ui().Label5.caption(),
+             QString::number(double(results.successes()) / double(judged), 'f', 7));
+    QVERIFY(!program.ui().Label9.caption().isEmpty());
+    QCOMPARE(run->text(), QStringLiteral("&Run 10,000"));
+    QVERIFY(window.findChild<QPushButton *>(QStringLiteral("run100"))->isEnabled());
+    // The main window takes commands again.
+    const qint64 before = program.state().ShotIndex;
+    program.click(program.ui().Command1);
+    QCOMPARE(program.state().ShotIndex, before == 20 ? 1 : before + 1);
 }
 
 void TestResults::successesMinusExpected_data()

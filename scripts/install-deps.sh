@@ -10,6 +10,7 @@ packages=(
   cmake                # the build, and CTest
   pkg-config           # how CMake finds libsndfile
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
+  qt6-svg-dev          # Qt SVG, which writes the charts as SVG pictures
   libpulse-dev         # the PulseAudio client library, which sends the sound cues to the sound server
   libsndfile1-dev      # libsndfile, which decodes them (any WAV flavour, and reports damage)
   libfontconfig-dev    # fontconfig, whose configuration the program starts reading before Qt asks for it
@@ -27,6 +28,7 @@ test_packages=(
   openbox x11-utils   # a real window manager on Xvfb, and xprop to see it take charge
   strace              # a working folder that hangs, made by delaying its system calls
   qt6-multimedia-dev  # the cues through Qt Multimedia, the output of a build without libpulse, tested too
+  poppler-utils       # pdftotext, which reads back the charts' PDF pictures
 )
 for option in "$@"; do
   case "$option" in

@@ -214,6 +214,18 @@ void ChartView::paintEvent(QPaintEvent *)
     paintLive(painter, f);
 }
 
+void ChartView::paintPicture(QPainter &painter) const
+{
+    const Frame f = frame();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font());
+    paintBackdrop(painter, f);
+    painter.setFont(font());
+    paintLive(painter, f); // with no focus ring: a picture's view is never shown
+    painter.restore();
+}
+
 void ChartView::paintBackdrop(QPainter &painter, const Frame &f) const
 {
     painter.fillRect(rect(), Qt::white);

@@ -25,6 +25,11 @@ public:
     // highlight until one is given.
     void setFocusColour(const QColor &colour);
 
+    // The chart drawn whole onto any painter at this view's size and font,
+    // vector all the way (for pictures: SVG, PDF, an image), without the
+    // focus ring.
+    void paintPicture(QPainter &painter) const;
+
     QSize sizeHint() const override { return {420, 260}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
 

@@ -6,21 +6,38 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
-QString QtResultsDialogs::saveFileName(QWidget *parent, const QString &suggestedName)
+namespace {
+
+QString askForFile(QWidget *parent, const QString &title, const QString &suggestedName, const QString &filters,
+                   const QString &suffix)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    QFileDialog dialog(parent, QCoreApplication::translate("ResultsWindow", "Save the results"),
-                       QDir(folder).filePath(suggestedName),
-                       QCoreApplication::translate("ResultsWindow", "CSV files (*.csv)"));
+    QFileDialog dialog(parent, title, QDir(folder).filePath(suggestedName), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // A name typed without an extension gets .csv before the dialog asks
+    // A name typed without an extension gets one before the dialog asks
     // whether to replace a file of that name.
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString QtResultsDialogs::saveFileName(QWidget *parent, const QString &suggestedName)
+{
+    return askForFile(parent, QCoreApplication::translate("ResultsWindow", "Save the results"), suggestedName,
+                      QCoreApplication::translate("ResultsWindow", "CSV files (*.csv)"), QStringLiteral("csv"));
+}
+
+QString QtResultsDialogs::savePictureName(QWidget *parent, const QString &suggestedName)
+{
+    return askForFile(parent, QCoreApplication::translate("ResultsWindow", "Save the picture"), suggestedName,
+                      QCoreApplication::translate("ResultsWindow",
+                                                  "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)"),
+                      QStringLiteral("png"));
 }
 
 void QtResultsDialogs::tellFailure(QWidget *parent, const QString &message)

@@ -12,6 +12,8 @@ public:
     virtual ~ResultsDialogs() = default;
     // The file to save to, or an empty string when the user cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &suggestedName) = 0;
+    // The file to save a chart's picture to (.png, .svg or .pdf), or empty.
+    virtual QString savePictureName(QWidget *parent, const QString &suggestedName) = 0;
     virtual void tellFailure(QWidget *parent, const QString &message) = 0;
 };
 
@@ -20,5 +22,6 @@ class QtResultsDialogs final : public ResultsDialogs
 {
 public:
     QString saveFileName(QWidget *parent, const QString &suggestedName) override;
+    QString savePictureName(QWidget *parent, const QString &suggestedName) override;
     void tellFailure(QWidget *parent, const QString &message) override;
 };

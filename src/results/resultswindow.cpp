@@ -7,7 +7,9 @@
 #include "look/designlook.h"
 #include "look/designpalette.h"
 #include "look/designstyle.h"
+#include "charts/chartpicture.h"
 #include "charts/chartview.h"
+#include "results/safefile.h"
 #include "results/resultscharts.h"
 #include "results/resultsdialogs.h"
 #include "results/predictionfield.h"
@@ -16,6 +18,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -166,6 +169,18 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
 
+    // Each chart as a picture: Ctrl+C and its context menu.
+    for (ChartView *chart : {runningRate_, histogram_, acrossN_}) {
+        chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+        auto *copyPicture = new QAction(tr("Copy picture"), chart);
+        copyPicture->setShortcut(QKeySequence::Copy);
+        copyPicture->setShortcutContext(Qt::WidgetShortcut);
+        connect(copyPicture, &QAction::triggered, this, [this, chart] { copyPictureOf(*chart); });
+        auto *savePicture = new QAction(tr("Save picture..."), chart);
+        connect(savePicture, &QAction::triggered, this, [this, chart] { savePictureOf(*chart); });
+        chart->addAction(copyPicture);
+        chart->addAction(savePicture);
+    }
     runningRate_->setObjectName(QStringLiteral("runningRate"));
     histogram_->setObjectName(QStringLiteral("histogram"));
     acrossN_->setObjectName(QStringLiteral("acrossN"));
@@ -441,6 +456,44 @@ void ResultsWindow::saved(const QString &path, const QString &failure, bool canc
     if (!cancelled && !failure.isEmpty())
         dialogs_.tellFailure(this, tr("The results could not be saved to %1: %2. Nothing there was changed.")
                                        .arg(QDir::toNativeSeparators(path), failure));
+}
+
+ChartPicture ResultsWindow::pictureOf(const ChartView &chart) const
+{
+    // What the picture is, under it, so that it stands alone on a slide.
+    const int n = results_.shotsPerExperiment();
+    const QLocale locale;
+    const QString caption = tr("Shoot a Lot: %1 experiments at N = %2, %3")
+                                .arg(locale.toString(results_.experiments()))
+                                .arg(n)
+                                .arg(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    return ChartPicture(chart.chart(), caption, chart.size(), chart.font());
+}
+
+void ResultsWindow::copyPictureOf(const ChartView &chart)
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(pictureOf(chart).mimeData());
+}
+
+void ResultsWindow::savePictureOf(const ChartView &chart)
+{
+    QString path = dialogs_.savePictureName(this, chart.objectName() + QStringLiteral(".png"));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty())
+        path += QStringLiteral(".png");
+    const ChartPicture picture = pictureOf(chart);
+    const QByteArray bytes = suffix == u"svg" ? picture.svg() : suffix == u"pdf" ? picture.pdf() : picture.png(2);
+    SafeFile file(path);
+    bool written = file.open() && file.device().write(bytes) == bytes.size();
+    if (!written)
+        file.writeFailed();
+    written = written && file.commit();
+    if (!written)
+        dialogs_.tellFailure(this, tr("The picture could not be saved to %1: %2. Nothing there was changed.")
+                                       .arg(QDir::toNativeSeparators(path), file.failure()));
 }
 
 void ResultsWindow::copy()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/chartpicture.h"
 #include "experiment/watchedrun.h"
 #include "results/resultssaver.h"
 
@@ -73,6 +74,9 @@ private:
     void save();
     void saved(const QString &path, const QString &failure, bool cancelled);
     void copy();
+    ChartPicture pictureOf(const ChartView &chart) const;
+    void copyPictureOf(const ChartView &chart);
+    void savePictureOf(const ChartView &chart);
     // Text grows with the window, as the designed windows' does.
     void scaleText();
 

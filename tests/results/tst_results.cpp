@@ -14,6 +14,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -187,6 +190,9 @@ private slots:
     void savingReplacesTheOldFile();
     void savingALongSeriesLeavesTheWindowAnswering();
     void copyPutsTheTablesOnTheClipboard();
+    void chartsAsPictures_data();
+    void chartsAsPictures();
+    void aPictureThatCannotBeSavedKeepsTheOldFile();
     void noTwoControlsShareAMnemonic_data();
     void noTwoControlsShareAMnemonic();
 };
@@ -1061,6 +1067,106 @@ void TestResults::copyPutsTheTablesOnTheClipboard()
     QVERIFY2(copied.contains(QStringLiteral("20\t100\t%1\t").arg(results.successes())), qPrintable(copied));
     QVERIFY(copied.contains(QStringLiteral("0\t%1\t12.2").arg(results.hitCounts().at(0))));
     QVERIFY(copied.contains(QStringLiteral("\ttheory")));
+}
+
+void TestResults::chartsAsPictures_data()
+{
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QStringList>("words"); // its title, axes and legend
+    QTest::newRow("the running rate") << "runningRate"
+                                      << QStringList{"Success rate as the experiments add up (N = 20)",
+                                                     "experiments (log scale)", "success rate",
+                                                     "naive guess N \u00d7 10 %", "theory 1 \u2212 0.9^N"};
+    QTest::newRow("hits per experiment") << "histogram"
+                                         << QStringList{"Hits per experiment", "hits in an experiment",
+                                                        "expected (binomial, 1 in 10)"};
+    QTest::newRow("across N") << "acrossN"
+                              << QStringList{"At least one hit, against N", "shots per experiment N",
+                                             "chance of success"};
+}
+
+void TestResults::chartsAsPictures()
+{
+    QFETCH(QString, chart);
+    QFETCH(QStringList, words);
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 1000);
+    ResultsWindow &window = *program.form1().resultsWindow();
+    auto *view = window.findChild<ChartView *>(chart);
+    QVERIFY(view);
+
+    // Ctrl+C on the chart: a PNG at twice the window's resolution, and SVG.
+    view->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QVERIFY2(copied->hasFormat(QStringLiteral("image/png")), qPrintable(copied->formats().join(u' ')));
+    QVERIFY(copied->hasFormat(QStringLiteral("image/svg+xml")));
+    const QImage png = QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG");
+    QCOMPARE(png.size(), view->size() * 2);
+    // The SVG parses, and says in text what the chart says.
+    QXmlStreamReader svg(copied->data(QStringLiteral("image/svg+xml")));
+    QString text;
+    while (!svg.atEnd()) {
+        if (svg.readNext() == QXmlStreamReader::Characters)
+            text += svg.text().toString() + QLatin1Char('\n');
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    for (const QString &w : words)
+        QVERIFY2(text.contains(w), qPrintable(w + QStringLiteral(" not in the SVG")));
+    QVERIFY(text.contains(QStringLiteral("1,000 experiments at N = 20")));
+
+    // Saved as PDF: one page whose text holds the chart's words.
+    QTemporaryDir folder;
+    program.resultsDialogs.picturePath = folder.filePath(QStringLiteral("chart.pdf"));
+    const QList<QAction *> actions = view->actions();
+    QCOMPARE(actions.size(), 2);
+    actions.at(1)->trigger(); // Save picture...
+    QCOMPARE(program.resultsDialogs.failures, QStringList());
+    QFile pdf(program.resultsDialogs.picturePath);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text was not read back");
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {program.resultsDialogs.picturePath, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+    QCOMPARE(read.count(QLatin1Char('\f')), 1); // one page
+    QVERIFY2(read.contains(words.first().left(20)), qPrintable(read));
+    QVERIFY2(read.contains(QStringLiteral("1,000")), qPrintable(read));
+}
+
+void TestResults::aPictureThatCannotBeSavedKeepsTheOldFile()
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 100);
+    ResultsWindow &window = *program.form1().resultsWindow();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("chart.png"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last week's chart");
+    }
+    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    WithoutOverridingPermissions asAPupil;
+    if (!asAPupil.holds())
+        QSKIP("running as root, and root's power over permissions could not be set aside");
+    program.resultsDialogs.picturePath = path;
+    window.findChild<ChartView *>(QStringLiteral("histogram"))->actions().at(1)->trigger();
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(program.resultsDialogs.failures.size(), 1);
+    QVERIFY2(program.resultsDialogs.failures.first().contains(path), qPrintable(program.resultsDialogs.failures.first()));
+    QVERIFY(program.resultsDialogs.failures.first().contains(QStringLiteral("you may not write there")));
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("last week's chart"));
 }
 
 void TestResults::noTwoControlsShareAMnemonic_data()

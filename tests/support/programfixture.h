@@ -22,9 +22,15 @@ public:
         suggested = suggestedName;
         return path;
     }
+    QString savePictureName(QWidget *, const QString &suggestedName) override
+    {
+        suggested = suggestedName;
+        return picturePath;
+    }
     void tellFailure(QWidget *, const QString &message) override { failures << message; }
 
     QString path; // empty: the user cancels
+    QString picturePath;
     QString suggested;
     QStringList failures;
 };

@@ -27,7 +27,7 @@ void ChartPicture::paint(QPainter &painter) const
     const double gap = metrics.height() * 0.4;
     const QRectF captionRoom(gap, 0, size_.width() - 2 * gap, 10000);
     const QRectF needed = metrics.boundingRect(captionRoom, Qt::AlignLeft | Qt::TextWordWrap, caption_);
-    const int captionHeight = int(std::ceil(needed.height() + 2 * gap));
+    const int captionHeight = caption_.isEmpty() ? 0 : int(std::ceil(needed.height() + 2 * gap));
     painter.fillRect(QRect(QPoint(), size_), Qt::white);
     ChartView view;
     view.setAttribute(Qt::WA_DontShowOnScreen);

@@ -34,9 +34,11 @@ public:
     QMimeData *mimeData() const;
 
     QSize size() const { return size_; }
+    // Draws the picture at the painter's origin, size() large (an empty
+    // caption takes no room).
+    void paint(class QPainter &painter) const;
 
 private:
-    void paint(class QPainter &painter) const;
 
     ChartData chart_;
     QString caption_;

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace {
@@ -38,6 +40,21 @@ QString QtResultsDialogs::savePictureName(QWidget *parent, const QString &sugges
                       QCoreApplication::translate("ResultsWindow",
                                                   "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)"),
                       QStringLiteral("png"));
+}
+
+QString QtResultsDialogs::saveHandoutName(QWidget *parent, const QString &suggestedName)
+{
+    return askForFile(parent, QCoreApplication::translate("ResultsWindow", "Export the handout"), suggestedName,
+                      QCoreApplication::translate("ResultsWindow", "PDF documents (*.pdf)"), QStringLiteral("pdf"));
+}
+
+void QtResultsDialogs::printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog preview(parent);
+    preview.setWindowTitle(QCoreApplication::translate("ResultsWindow", "Print the handout"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter *printer) { paint(*printer); });
+    preview.exec();
 }
 
 void QtResultsDialogs::tellFailure(QWidget *parent, const QString &message)

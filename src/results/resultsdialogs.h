@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QPrinter;
+
 class QWidget;
 
 // The dialogs Save needs: the desktop's file dialog and a message when the
@@ -14,6 +18,11 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &suggestedName) = 0;
     // The file to save a chart's picture to (.png, .svg or .pdf), or empty.
     virtual QString savePictureName(QWidget *parent, const QString &suggestedName) = 0;
+    // The PDF file to export the handout to, or empty.
+    virtual QString saveHandoutName(QWidget *parent, const QString &suggestedName) = 0;
+    // The desktop's print preview of the page that paint draws, and its
+    // Print; returns once it is closed.
+    virtual void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) = 0;
     virtual void tellFailure(QWidget *parent, const QString &message) = 0;
 };
 
@@ -23,5 +32,7 @@ class QtResultsDialogs final : public ResultsDialogs
 public:
     QString saveFileName(QWidget *parent, const QString &suggestedName) override;
     QString savePictureName(QWidget *parent, const QString &suggestedName) override;
+    QString saveHandoutName(QWidget *parent, const QString &suggestedName) override;
+    void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override;
     void tellFailure(QWidget *parent, const QString &message) override;
 };

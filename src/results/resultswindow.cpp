@@ -10,6 +10,7 @@
 #include "charts/chartpicture.h"
 #include "charts/chartview.h"
 #include "results/safefile.h"
+#include "results/handout.h"
 #include "results/resultscharts.h"
 #include "results/resultsdialogs.h"
 #include "results/predictionfield.h"
@@ -27,6 +28,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -239,6 +243,25 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     prediction_->setFocus();
+
+    // The handout: Ctrl+P and the window's context menu.
+    auto *print = new QAction(tr("Print handout..."), this);
+    print->setObjectName(QStringLiteral("printHandout"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &ResultsWindow::printHandout);
+    addAction(print);
+    auto *exportPdf = new QAction(tr("Export handout as PDF..."), this);
+    exportPdf->setObjectName(QStringLiteral("exportHandout"));
+    connect(exportPdf, &QAction::triggered, this, &ResultsWindow::exportHandout);
+    addAction(exportPdf);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this, print, exportPdf](const QPoint &at) {
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(print);
+        menu->addAction(exportPdf);
+        menu->popup(mapToGlobal(at));
+    });
 
     auto *closeKey = new QAction(this);
     closeKey->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -493,6 +516,39 @@ void ResultsWindow::savePictureOf(const ChartView &chart)
     written = written && file.commit();
     if (!written)
         dialogs_.tellFailure(this, tr("The picture could not be saved to %1: %2. Nothing there was changed.")
+                                       .arg(QDir::toNativeSeparators(path), file.failure()));
+}
+
+void ResultsWindow::printHandout()
+{
+    const Handout handout(results_, QDate::currentDate());
+    dialogs_.printPreview(this, [&handout](QPrinter &printer) {
+        printer.setPageSize(Handout::paperFor(QLocale()));
+        printer.setFullPage(true); // the handout keeps its own margins
+        QPainter painter(&printer);
+        // The page is laid out in pixels at 96 to the inch, whatever the
+        // printer's resolution.
+        const double scale = printer.resolution() / 96.0;
+        painter.scale(scale, scale);
+        handout.paint(painter, printer.pageLayout().fullRectPixels(96).size());
+    });
+}
+
+void ResultsWindow::exportHandout()
+{
+    QString path = dialogs_.saveHandoutName(this, QStringLiteral("shootalot-handout.pdf"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const QByteArray bytes = Handout(results_, QDate::currentDate()).pdf(Handout::paperFor(QLocale()));
+    SafeFile file(path);
+    bool written = file.open() && file.device().write(bytes) == bytes.size();
+    if (!written)
+        file.writeFailed();
+    written = written && file.commit();
+    if (!written)
+        dialogs_.tellFailure(this, tr("The handout could not be saved to %1: %2. Nothing there was changed.")
                                        .arg(QDir::toNativeSeparators(path), file.failure()));
 }
 

@@ -77,6 +77,10 @@ private:
     ChartPicture pictureOf(const ChartView &chart) const;
     void copyPictureOf(const ChartView &chart);
     void savePictureOf(const ChartView &chart);
+    // One page of what the experiments found: printed through the print
+    // preview, or exported as PDF.
+    void printHandout();
+    void exportHandout();
     // Text grows with the window, as the designed windows' does.
     void scaleText();
 

@@ -9,9 +9,11 @@
 #include "results/resultscharts.h"
 #include "results/resultswindow.h"
 #include "results/missgridview.h"
+#include "results/handout.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -193,6 +195,10 @@ private slots:
     void chartsAsPictures_data();
     void chartsAsPictures();
     void aPictureThatCannotBeSavedKeepsTheOldFile();
+    void theHandoutFitsItsPage_data();
+    void theHandoutFitsItsPage();
+    void theHandoutPrintedAndExported_data();
+    void theHandoutPrintedAndExported();
     void noTwoControlsShareAMnemonic_data();
     void noTwoControlsShareAMnemonic();
 };
@@ -1167,6 +1173,80 @@ void TestResults::aPictureThatCannotBeSavedKeepsTheOldFile()
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("last week's chart"));
+}
+
+void TestResults::theHandoutFitsItsPage_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::newRow("A4") << int(QPageSize::A4);
+    QTest::newRow("Letter") << int(QPageSize::Letter);
+}
+
+void TestResults::theHandoutFitsItsPage()
+{
+    QFETCH(int, paper);
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    program.form1().results().setPrediction(20, 1.0);
+    fastRun(program, 1000);
+    const Handout handout(program.form1().results(), QDate(2026, 12, 11));
+    const QSizeF page = QPageSize(QPageSize::PageSizeId(paper)).sizePixels(96);
+    const QRectF printable = QRectF(QPointF(), page).adjusted(Handout::Margin, Handout::Margin, -Handout::Margin,
+                                                               -Handout::Margin);
+    const Handout::Layout layout = handout.layOut(page);
+    const QList<QRectF> parts = {layout.title, layout.summary, layout.runningRate, layout.histogram, layout.acrossN};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY2(printable.contains(parts[i]), qPrintable(QStringLiteral("part %1 is cut").arg(i)));
+        for (qsizetype j = i + 1; j < parts.size(); ++j)
+            QVERIFY2(!parts[i].intersects(parts[j]), qPrintable(QStringLiteral("parts %1 and %2 overlap").arg(i).arg(j)));
+    }
+    // Each chart large enough to read on paper.
+    for (const QRectF &chart : {layout.runningRate, layout.histogram, layout.acrossN})
+        QVERIFY(chart.width() >= 250 && chart.height() >= 200);
+}
+
+void TestResults::theHandoutPrintedAndExported_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("printed through the print preview") << "print";
+    QTest::newRow("exported as PDF") << "export";
+}
+
+void TestResults::theHandoutPrintedAndExported()
+{
+    QFETCH(QString, how);
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    program.form1().results().setPrediction(20, 0.6);
+    fastRun(program, 1000);
+    ResultsWindow &window = *program.form1().resultsWindow();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("handout.pdf"));
+    if (how == "print") {
+        program.resultsDialogs.printedTo = path;
+        window.findChild<QAction *>(QStringLiteral("printHandout"))->trigger(); // Ctrl+P
+        QCOMPARE(program.resultsDialogs.previews, 1);
+    } else {
+        program.resultsDialogs.handoutPath = path;
+        window.findChild<QAction *>(QStringLiteral("exportHandout"))->trigger();
+    }
+    QCOMPARE(program.resultsDialogs.failures, QStringList());
+    QVERIFY(QFileInfo(path).size() > 0);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: the handout's text was not read back");
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    const QString pages = QString::fromUtf8(reader.readAllStandardOutput());
+    QCOMPARE(pages.count(QLatin1Char('\f')), 1); // one page
+    const QString read = pages.simplified();
+    const ExperimentResults &results = program.form1().results();
+    for (const QString &w : {QStringLiteral("After 1,000 experiments at N = 20"),
+                             QStringLiteral("%1 successes").arg(results.successes()), QStringLiteral("87.84 %"),
+                             QStringLiteral("Your prediction, 60.00 %"), QStringLiteral("Hits per experiment")})
+        QVERIFY2(read.contains(w), qPrintable(w + QStringLiteral(" not in: ") + read));
 }
 
 void TestResults::noTwoControlsShareAMnemonic_data()

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <QEvent>
 #include <QPushButton>
@@ -109,4 +110,16 @@ void ProgramFixture::keepJournal()
     dialogs.journal = &journal;
     sound.journal = &journal;
     programEnd.journal = &journal;
+}
+
+void ScriptedResultsDialogs::printPreview(QWidget *, const std::function<void(QPrinter &)> &paint)
+{
+    ++previews;
+    if (printedTo.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printedTo);
+    paint(printer);
+    printedLayout = printer.pageLayout();
 }

@@ -7,6 +7,8 @@
 #include "runtime/mixingrandomgenerator.h"
 #include "results/resultsdialogs.h"
 
+#include <QPageLayout>
+
 #include <memory>
 
 class QPushButton;
@@ -27,10 +29,21 @@ public:
         suggested = suggestedName;
         return picturePath;
     }
+    QString saveHandoutName(QWidget *, const QString &suggestedName) override
+    {
+        suggested = suggestedName;
+        return handoutPath;
+    }
+    // Prints to a PDF file, as a printer would be given the page.
+    void printPreview(QWidget *, const std::function<void(QPrinter &)> &paint) override;
     void tellFailure(QWidget *, const QString &message) override { failures << message; }
 
     QString path; // empty: the user cancels
     QString picturePath;
+    QString handoutPath;
+    QString printedTo; // where printPreview prints; empty: nowhere
+    int previews = 0;
+    QPageLayout printedLayout;
     QString suggested;
     QStringList failures;
 };

@@ -1,0 +1,127 @@
+#include "results/handout.h"
+
+#include "charts/chartpicture.h"
+#include "results/experimentresults.h"
+#include "results/resultscharts.h"
+#include "results/resultsreport.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+const QColor Ink(40, 40, 40);
+
+// The page's text, in pixels at 96 to the inch (so that it is the same on
+// a printer of any resolution): 11 and 16 points.
+QFont pageFont(double pixels, bool bold = false)
+{
+    QFont font;
+    font.setPixelSize(int(pixels));
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Handout::Handout(const ExperimentResults &results, QDate date)
+    : summary_(ResultsReport(results).summary()),
+      runningRate_(ResultsCharts::runningRate(results)),
+      histogram_(ResultsCharts::hitsPerExperiment(results)),
+      acrossN_(ResultsCharts::acrossN(results))
+{
+    const QLocale locale;
+    caption_ = tr("%1 experiments at N = %2, %3")
+                   .arg(locale.toString(results.experiments()))
+                   .arg(results.shotsPerExperiment())
+                   .arg(locale.toString(date, QLocale::LongFormat));
+}
+
+QString Handout::title() const
+{
+    return tr("Even those who shoot bad guns will hit it if they shoot a lot");
+}
+
+Handout::Layout Handout::layOut(const QSizeF &page) const
+{
+    Layout layout;
+    const QRectF inside(QPointF(Margin, Margin), page - QSizeF(2 * Margin, 2 * Margin));
+    const double gap = 12;
+    const QFontMetricsF titleMetrics(pageFont(19, true));
+    const QFontMetricsF textMetrics(pageFont(14.7));
+    layout.title = titleMetrics.boundingRect(QRectF(inside.topLeft(), QSizeF(inside.width(), inside.height())),
+                                             Qt::TextWordWrap, title() + QLatin1Char('\n') + caption_);
+    layout.title.setWidth(inside.width());
+    layout.summary = textMetrics.boundingRect(QRectF(QPointF(inside.left(), layout.title.bottom() + gap),
+                                                     QSizeF(inside.width(), inside.height())),
+                                              Qt::TextWordWrap, summary_);
+    layout.summary.setWidth(inside.width());
+    // The charts share what is left: the running rate above, the other two
+    // side by side below it.
+    const double top = layout.summary.bottom() + gap;
+    const double left = std::max(0.0, inside.bottom() - top - gap);
+    const double upper = left * 0.5;
+    layout.runningRate = QRectF(inside.left(), top, inside.width(), upper);
+    const double half = (inside.width() - gap) / 2;
+    layout.histogram = QRectF(inside.left(), top + upper + gap, half, left - upper);
+    layout.acrossN = QRectF(inside.left() + half + gap, top + upper + gap, half, left - upper);
+    return layout;
+}
+
+void Handout::paint(QPainter &painter, const QSizeF &page) const
+{
+    const Layout layout = layOut(page);
+    painter.save();
+    painter.fillRect(QRectF(QPointF(), page), Qt::white);
+    painter.setPen(Ink);
+    painter.setFont(pageFont(19, true));
+    painter.drawText(layout.title, Qt::TextWordWrap, title() + QLatin1Char('\n') + caption_);
+    painter.setFont(pageFont(14.7));
+    painter.drawText(layout.summary, Qt::TextWordWrap, summary_);
+    const QFont chartFont = pageFont(12);
+    for (const auto &[chart, where] : {std::pair{&runningRate_, layout.runningRate},
+                                       std::pair{&histogram_, layout.histogram}, std::pair{&acrossN_, layout.acrossN}}) {
+        painter.save();
+        painter.translate(where.topLeft());
+        ChartPicture(*chart, QString(), where.size().toSize(), chartFont).paint(painter);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+QByteArray Handout::pdf(const QPageSize &size) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title());
+    writer.setCreator(QStringLiteral("Shoot a Lot"));
+    writer.setPageSize(size);
+    writer.setPageMargins(QMarginsF());
+    writer.setResolution(96);
+    QPainter painter(&writer);
+    paint(painter, size.sizePixels(96));
+    painter.end();
+    return bytes;
+}
+
+QPageSize Handout::paperFor(const QLocale &locale)
+{
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::Philippines:
+        return QPageSize(QPageSize::Letter);
+    default:
+        return QPageSize(QPageSize::A4);
+    }
+}

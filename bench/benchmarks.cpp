@@ -7,7 +7,9 @@
 #include "formkit/picturebox.h"
 #include "charts/chartview.h"
 #include "results/resultswindow.h"
+#include "results/handout.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -128,6 +130,36 @@ void ChartsAfterOneVerdict(benchmark::State &state)
     }
 }
 BENCHMARK(ChartsAfterOneVerdict)->Unit(benchmark::kMicrosecond);
+
+// A chart copied (Ctrl+C): drawn as a PNG at twice its size and as SVG,
+// and put on the clipboard, after 10^4 experiments.
+void CopyAChart(benchmark::State &state)
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    ResultsWindow &window = *program.form1().resultsWindow();
+    emit window.fastRunRequested(10000, RunPace::AtOnce);
+    ProgramFixture::settle();
+    ChartView *chart = window.findChild<ChartView *>(QStringLiteral("runningRate"));
+    QAction *copy = chart->actions().value(0);
+    for (auto _ : state)
+        copy->trigger();
+}
+BENCHMARK(CopyAChart)->Unit(benchmark::kMillisecond);
+
+// The handout written as a one-page PDF, after 10^4 experiments.
+void HandoutPdf(benchmark::State &state)
+{
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    emit program.form1().resultsWindow()->fastRunRequested(10000, RunPace::AtOnce);
+    ProgramFixture::settle();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Handout(program.form1().results(), QDate(2026, 12, 11)).pdf(QPageSize(QPageSize::A4)));
+}
+BENCHMARK(HandoutPdf)->Unit(benchmark::kMillisecond);
 
 double median(std::vector<double> v)
 {

@@ -39,8 +39,8 @@ public:
     // The page as a one-page PDF.
     QByteArray pdf(const QPageSize &size) const;
 
-    // The paper of the learner's country: Letter in the Americas' Letter
-    // countries, A4 elsewhere.
+    // The paper of the learner's country, for a PDF with no printer to ask:
+    // Letter where it is used, A4 elsewhere.
     static QPageSize paperFor(const QLocale &locale);
     // The page's margin, in pixels at 96 to the inch (15 mm).
     static constexpr double Margin = 15 / 25.4 * 96;

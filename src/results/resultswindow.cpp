@@ -523,7 +523,7 @@ void ResultsWindow::printHandout()
 {
     const Handout handout(results_, QDate::currentDate());
     dialogs_.printPreview(this, [&handout](QPrinter &printer) {
-        printer.setPageSize(Handout::paperFor(QLocale()));
+        // On the printer's own paper, as its page setup has it.
         printer.setFullPage(true); // the handout keeps its own margins
         QPainter painter(&printer);
         // The page is laid out in pixels at 96 to the inch, whatever the

@@ -38,6 +38,29 @@ double roundedUp(double value)
     return 10 * power;
 }
 
+// Experiments on the x axis, by decades up to the next power of ten at or
+// above `experiments`.
+void experimentsOnX(ChartData &chart, qint64 experiments, const QString &title)
+{
+    chart.xTitle = title;
+    chart.logX = true;
+    chart.xMin = 1;
+    chart.xMax = std::pow(10.0, std::max(1.0, std::ceil(std::log10(double(std::max<qint64>(experiments, 1))))));
+}
+
+// The line up to the last grid point is kept with the rest of the chart;
+// only its last stretch, to the latest experiment, is live.
+void addWithLiveEnd(ChartData &chart, ChartSeries line)
+{
+    ChartSeries latest = line;
+    latest.label.clear();
+    latest.live = true;
+    latest.points = line.points.mid(std::max<qsizetype>(0, line.points.size() - 2));
+    if (!line.points.isEmpty())
+        line.points.removeLast();
+    chart.series << line << latest;
+}
+
 } // namespace
 
 QList<qint64> ResultsCharts::samplePoints(qint64 experiments)
@@ -62,12 +85,9 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
     const qint64 experiments = results.experiments();
     chart.title = n > 0 ? tr("Success rate as the experiments add up (N = %1)").arg(n)
                         : tr("Success rate as the experiments add up");
-    chart.xTitle = tr("experiments (log scale)");
+    experimentsOnX(chart, experiments, tr("experiments (log scale)"));
     chart.yTitle = tr("success rate");
-    chart.logX = true;
     chart.yAsPercent = true;
-    chart.xMin = 1;
-    chart.xMax = std::pow(10.0, std::max(1.0, std::ceil(std::log10(double(std::max<qint64>(experiments, 1))))));
     chart.description = ResultsReport(results).runningRateInWords();
     if (n <= 0)
         return chart;
@@ -95,18 +115,10 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
     chart.series << horizontal(tr("theory 1 \u2212 0.9^N"), theory, chart.xMin, chart.xMax, Theory,
                                Qt::SolidLine);
 
-    // The line up to the last grid point is kept with the rest of the
-    // chart; only its last stretch, to the latest experiment, is live.
     ChartSeries rate{.label = tr("experiments"), .colour = Experiment, .width = 2.5};
     for (qint64 x : samplePoints(experiments))
         rate.points << QPointF(double(x), double(results.successesAmongFirst(x)) / double(x));
-    ChartSeries latest = rate;
-    latest.label.clear();
-    latest.live = true;
-    latest.points = rate.points.mid(std::max<qsizetype>(0, rate.points.size() - 2));
-    if (!rate.points.isEmpty())
-        rate.points.removeLast();
-    chart.series << rate << latest;
+    addWithLiveEnd(chart, std::move(rate));
     return chart;
 }
 
@@ -117,11 +129,8 @@ ChartData ResultsCharts::successesMinusExpected(const ExperimentResults &results
     const qint64 experiments = results.experiments();
     chart.title = n > 0 ? tr("Successes minus the successes expected (N = %1)").arg(n)
                         : tr("Successes minus the successes expected");
-    chart.xTitle = tr("experiments (log scale)");
+    experimentsOnX(chart, experiments, tr("experiments (log scale)"));
     chart.yTitle = tr("successes \u2212 expected");
-    chart.logX = true;
-    chart.xMin = 1;
-    chart.xMax = std::pow(10.0, std::max(1.0, std::ceil(std::log10(double(std::max<qint64>(experiments, 1))))));
     chart.description = ResultsReport(results).successesMinusExpectedInWords();
     chart.yMin = -1;
     chart.yMax = 1;
@@ -148,13 +157,7 @@ ChartData ResultsCharts::successesMinusExpected(const ExperimentResults &results
         difference.points << QPointF(double(x), off);
         reach = std::max(reach, std::abs(off));
     }
-    ChartSeries latest = difference;
-    latest.label.clear();
-    latest.live = true;
-    latest.points = difference.points.mid(std::max<qsizetype>(0, difference.points.size() - 2));
-    if (!difference.points.isEmpty())
-        difference.points.removeLast();
-    chart.series << difference << latest;
+    addWithLiveEnd(chart, std::move(difference));
     // Room for the band and the line, the same above and below; rounded up
     // so that the axis does not move at every experiment.
     chart.yMax = roundedUp(reach * 1.1);

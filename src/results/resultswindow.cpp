@@ -509,14 +509,10 @@ void ResultsWindow::savePictureOf(const ChartView &chart)
         path += QStringLiteral(".png");
     const ChartPicture picture = pictureOf(chart);
     const QByteArray bytes = suffix == u"svg" ? picture.svg() : suffix == u"pdf" ? picture.pdf() : picture.png(2);
-    SafeFile file(path);
-    bool written = file.open() && file.device().write(bytes) == bytes.size();
-    if (!written)
-        file.writeFailed();
-    written = written && file.commit();
-    if (!written)
+    const QString failure = SafeFile::writeWhole(path, bytes);
+    if (!failure.isEmpty())
         dialogs_.tellFailure(this, tr("The picture could not be saved to %1: %2. Nothing there was changed.")
-                                       .arg(QDir::toNativeSeparators(path), file.failure()));
+                                       .arg(QDir::toNativeSeparators(path), failure));
 }
 
 void ResultsWindow::printHandout()
@@ -541,15 +537,11 @@ void ResultsWindow::exportHandout()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const QByteArray bytes = Handout(results_, QDate::currentDate()).pdf(Handout::paperFor(QLocale()));
-    SafeFile file(path);
-    bool written = file.open() && file.device().write(bytes) == bytes.size();
-    if (!written)
-        file.writeFailed();
-    written = written && file.commit();
-    if (!written)
+    const QString failure =
+        SafeFile::writeWhole(path, Handout(results_, QDate::currentDate()).pdf(Handout::paperFor(QLocale())));
+    if (!failure.isEmpty())
         dialogs_.tellFailure(this, tr("The handout could not be saved to %1: %2. Nothing there was changed.")
-                                       .arg(QDir::toNativeSeparators(path), file.failure()));
+                                       .arg(QDir::toNativeSeparators(path), failure));
 }
 
 void ResultsWindow::copy()

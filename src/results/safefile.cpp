@@ -118,3 +118,15 @@ QString SafeFile::failure() const
         return QString::fromStdString(std::generic_category().message(error_));
     return qtError_.isEmpty() ? tr("the file could not be written") : qtError_;
 }
+
+QString SafeFile::writeWhole(const QString &path, const QByteArray &bytes)
+{
+    SafeFile file(path);
+    if (!file.open())
+        return file.failure();
+    if (file.device().write(bytes) != bytes.size()) {
+        file.writeFailed();
+        return file.failure();
+    }
+    return file.commit() ? QString() : file.failure();
+}

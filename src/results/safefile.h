@@ -31,6 +31,9 @@ public:
     // Why it failed, in words a learner understands ("the disk is full").
     QString failure() const;
 
+    // bytes written whole to path: empty when done, else why not.
+    static QString writeWhole(const QString &path, const QByteArray &bytes);
+
 private:
     bool fail();
 

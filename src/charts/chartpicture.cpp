@@ -9,9 +9,15 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const QColor Ink(40, 40, 40);
+// The screen's logical pixels, 96 to the inch, as the fonts are sized.
+constexpr double LogicalDotsPerInch = 96;
+constexpr double CentimetresPerInch = 2.54;
 
 } // namespace
 
@@ -51,13 +57,51 @@ QImage ChartPicture::image(qreal scale) const
     return picture;
 }
 
-QByteArray ChartPicture::png(qreal scale) const
+QByteArray ChartPicture::png(qreal scale, int dotsPerInch) const
 {
+    QImage picture = image(scale);
+    if (dotsPerInch > 0) {
+        // Placed at its printed size by a word processor.
+        const int dotsPerMetre = int(std::lround(dotsPerInch / CentimetresPerInch * 100));
+        picture.setDotsPerMeterX(dotsPerMetre);
+        picture.setDotsPerMeterY(dotsPerMetre);
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image(scale).save(&buffer, "PNG");
+    picture.save(&buffer, "PNG");
     return bytes;
+}
+
+ChartPicture ChartPicture::resized(QSize size) const
+{
+    return ChartPicture(chart_, caption_, size, font_);
+}
+
+QByteArray ChartPicture::encoded(PictureFormat format, qreal screenScale) const
+{
+    switch (format) {
+    case PictureFormat::PngAsOnScreen:
+        return png(std::max<qreal>(1, screenScale), 0);
+    case PictureFormat::PngForSlide:
+        // Laid out at half the slide's pixels and drawn at twice: the words
+        // keep the size they have on a screen of that shape.
+        return resized(SlidePixels / 2).png(2, 0);
+    case PictureFormat::PngForPrint: {
+        // Laid out at the print's width in logical pixels, and drawn at
+        // whatever scale gives it its dots exactly.
+        const double inches = PrintWidthCentimetres / CentimetresPerInch;
+        const int width = int(std::lround(inches * LogicalDotsPerInch));
+        const int height = int(std::lround(double(width) * size_.height() / std::max(1, size_.width())));
+        const double dots = std::round(inches * PrintDotsPerInch);
+        return resized(QSize(width, height)).png(dots / width, PrintDotsPerInch);
+    }
+    case PictureFormat::Svg:
+        return svg();
+    case PictureFormat::Pdf:
+        return pdf();
+    }
+    return {};
 }
 
 QByteArray ChartPicture::svg() const

@@ -3,20 +3,26 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
+
+QString documentsFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
+}
 
 QString askForFile(QWidget *parent, const QString &title, const QString &suggestedName, const QString &filters,
                    const QString &suffix)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QFileDialog dialog(parent, title, QDir(folder).filePath(suggestedName), filters);
+    QFileDialog dialog(parent, title, QDir(documentsFolder()).filePath(suggestedName), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension gets one before the dialog asks
     // whether to replace a file of that name.
@@ -34,12 +40,89 @@ QString QtResultsDialogs::saveFileName(QWidget *parent, const QString &suggested
                       QCoreApplication::translate("ResultsWindow", "CSV files (*.csv)"), QStringLiteral("csv"));
 }
 
-QString QtResultsDialogs::savePictureName(QWidget *parent, const QString &suggestedName)
+PictureTarget PictureTarget::from(const QString &path, PictureFormat chosen)
 {
-    return askForFile(parent, QCoreApplication::translate("ResultsWindow", "Save the picture"), suggestedName,
-                      QCoreApplication::translate("ResultsWindow",
-                                                  "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)"),
-                      QStringLiteral("png"));
+    if (path.isEmpty())
+        return {};
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"svg")
+        return {path, PictureFormat::Svg};
+    if (suffix == u"pdf")
+        return {path, PictureFormat::Pdf};
+    if (suffix == u"png") {
+        const bool pngChosen = chosen != PictureFormat::Svg && chosen != PictureFormat::Pdf;
+        return {path, pngChosen ? chosen : PictureFormat::PngForSlide};
+    }
+    return {path + QLatin1Char('.') + suffixOf(chosen), chosen};
+}
+
+QString PictureTarget::suffixOf(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Svg:
+        return QStringLiteral("svg");
+    case PictureFormat::Pdf:
+        return QStringLiteral("pdf");
+    default:
+        return QStringLiteral("png");
+    }
+}
+
+PictureTarget QtResultsDialogs::pictureTarget(QWidget *parent, const QString &title, const QString &suggestedStem)
+{
+    // One kind of file for each format, PNG in its three sizes.
+    const std::pair<PictureFormat, QString> kinds[] = {
+        {PictureFormat::PngForSlide,
+         QCoreApplication::translate("ResultsWindow", "PNG picture for a slide, 1920 \u00d7 1080 (*.png)")},
+        {PictureFormat::PngForPrint, QCoreApplication::translate("ResultsWindow", "PNG picture for print, 300 dpi (*.png)")},
+        {PictureFormat::PngAsOnScreen,
+         QCoreApplication::translate("ResultsWindow", "PNG picture as on the screen (*.png)")},
+        {PictureFormat::Svg, QCoreApplication::translate("ResultsWindow", "SVG picture, lines and text kept (*.svg)")},
+        {PictureFormat::Pdf, QCoreApplication::translate("ResultsWindow", "PDF document (*.pdf)")},
+    };
+    QStringList filters;
+    QString lastFilter;
+    for (const auto &[format, filter] : kinds) {
+        filters << filter;
+        if (format == lastPictureFormat_)
+            lastFilter = filter;
+    }
+    QFileDialog dialog(parent, title,
+                       QDir(documentsFolder()).filePath(suggestedStem + QLatin1Char('.')
+                                                        + PictureTarget::suffixOf(lastPictureFormat_)),
+                       filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectNameFilter(lastFilter);
+    dialog.setDefaultSuffix(PictureTarget::suffixOf(lastPictureFormat_));
+    const auto formatOf = [&kinds](const QString &filter) {
+        for (const auto &[format, each] : kinds) {
+            if (each == filter)
+                return format;
+        }
+        return PictureFormat::PngForSlide;
+    };
+    // A name typed without an extension gets the kind chosen's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &formatOf](const QString &filter) {
+        dialog.setDefaultSuffix(PictureTarget::suffixOf(formatOf(filter)));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const PictureTarget target = PictureTarget::from(dialog.selectedFiles().constFirst(), formatOf(dialog.selectedNameFilter()));
+    lastPictureFormat_ = target.format;
+    return target;
+}
+
+bool QtResultsDialogs::confirmReplace(QWidget *parent, const QStringList &paths)
+{
+    QStringList shown;
+    for (const QString &path : paths)
+        shown << QDir::toNativeSeparators(path);
+    return QMessageBox::question(parent, QCoreApplication::translate("ResultsWindow", "Replace the pictures?"),
+                                 QCoreApplication::translate("ResultsWindow", "These files are there already:\n%1\n\n"
+                                                                              "Replace them?")
+                                     .arg(shown.join(QLatin1Char('\n'))),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 QString QtResultsDialogs::saveHandoutName(QWidget *parent, const QString &suggestedName)

@@ -1,12 +1,29 @@
 #pragma once
 
+#include "charts/chartpicture.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class QPrinter;
 
 class QWidget;
+
+// Where a picture goes, and as what.
+struct PictureTarget
+{
+    QString path; // empty: the user cancelled
+    PictureFormat format = PictureFormat::PngForSlide;
+
+    // From the name the file dialog gave and the kind of file chosen in it:
+    // an extension typed by hand (.png, .svg, .pdf) says the format (a PNG
+    // keeps the size chosen, if a PNG was); a name without one gets the
+    // chosen kind's.
+    static PictureTarget from(const QString &path, PictureFormat chosen);
+    static QString suffixOf(PictureFormat format);
+};
 
 // The dialogs Save needs: the desktop's file dialog and a message when the
 // file cannot be written. Tests answer them without showing anything.
@@ -16,8 +33,11 @@ public:
     virtual ~ResultsDialogs() = default;
     // The file to save to, or an empty string when the user cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &suggestedName) = 0;
-    // The file to save a chart's picture to (.png, .svg or .pdf), or empty.
-    virtual QString savePictureName(QWidget *parent, const QString &suggestedName) = 0;
+    // The file to save a chart's picture (or all of them, by that name) to
+    // and its format; suggestedStem has no extension.
+    virtual PictureTarget pictureTarget(QWidget *parent, const QString &title, const QString &suggestedStem) = 0;
+    // Whether the files named may be replaced.
+    virtual bool confirmReplace(QWidget *parent, const QStringList &paths) = 0;
     // The PDF file to export the handout to, or empty.
     virtual QString saveHandoutName(QWidget *parent, const QString &suggestedName) = 0;
     // The desktop's print preview of the page that paint draws, and its
@@ -31,8 +51,13 @@ class QtResultsDialogs final : public ResultsDialogs
 {
 public:
     QString saveFileName(QWidget *parent, const QString &suggestedName) override;
-    QString savePictureName(QWidget *parent, const QString &suggestedName) override;
+    PictureTarget pictureTarget(QWidget *parent, const QString &title, const QString &suggestedStem) override;
+    bool confirmReplace(QWidget *parent, const QStringList &paths) override;
     QString saveHandoutName(QWidget *parent, const QString &suggestedName) override;
     void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override;
     void tellFailure(QWidget *parent, const QString &message) override;
+
+private:
+    // The kind of picture last chosen, offered first the next time.
+    PictureFormat lastPictureFormat_ = PictureFormat::PngForSlide;
 };

@@ -38,6 +38,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -254,12 +255,20 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     exportPdf->setObjectName(QStringLiteral("exportHandout"));
     connect(exportPdf, &QAction::triggered, this, &ResultsWindow::exportHandout);
     addAction(exportPdf);
+    auto *saveCharts = new QAction(tr("Save all charts..."), this);
+    saveCharts->setObjectName(QStringLiteral("saveAllCharts"));
+    saveCharts->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveCharts, &QAction::triggered, this, &ResultsWindow::saveAllCharts);
+    addAction(saveCharts);
+    for (ChartView *chart : {runningRate_, histogram_, acrossN_})
+        chart->addAction(saveCharts);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this, print, exportPdf](const QPoint &at) {
+    connect(this, &QWidget::customContextMenuRequested, this, [this, print, exportPdf, saveCharts](const QPoint &at) {
         auto *menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addAction(print);
         menu->addAction(exportPdf);
+        menu->addAction(saveCharts);
         menu->popup(mapToGlobal(at));
     });
 
@@ -501,18 +510,53 @@ void ResultsWindow::copyPictureOf(const ChartView &chart)
 
 void ResultsWindow::savePictureOf(const ChartView &chart)
 {
-    QString path = dialogs_.savePictureName(this, chart.objectName() + QStringLiteral(".png"));
-    if (path.isEmpty())
+    const PictureTarget target = dialogs_.pictureTarget(this, tr("Save the picture"), chart.objectName());
+    if (target.path.isEmpty())
         return;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix.isEmpty())
-        path += QStringLiteral(".png");
-    const ChartPicture picture = pictureOf(chart);
-    const QByteArray bytes = suffix == u"svg" ? picture.svg() : suffix == u"pdf" ? picture.pdf() : picture.png(2);
-    const QString failure = SafeFile::writeWhole(path, bytes);
+    const QString failure = writePicture(chart, target.path, target.format);
     if (!failure.isEmpty())
-        dialogs_.tellFailure(this, tr("The picture could not be saved to %1: %2. Nothing there was changed.")
-                                       .arg(QDir::toNativeSeparators(path), failure));
+        dialogs_.tellFailure(this, failure);
+}
+
+void ResultsWindow::saveAllCharts()
+{
+    const PictureTarget target = dialogs_.pictureTarget(this, tr("Save all charts"), QStringLiteral("shootalot-charts"));
+    if (target.path.isEmpty())
+        return;
+    // One file a chart, each named after the one the dialog gave.
+    const QFileInfo given(target.path);
+    const QString stem = given.dir().filePath(given.completeBaseName());
+    const QString suffix = QLatin1Char('.') + given.suffix();
+    const std::pair<const ChartView *, QString> charts[] = {
+        {runningRate_, stem + QStringLiteral("-running") + suffix},
+        {histogram_, stem + QStringLiteral("-hits") + suffix},
+        {acrossN_, stem + QStringLiteral("-across-n") + suffix},
+    };
+    // The dialog asked about the name it gave, not about these.
+    QStringList there;
+    for (const auto &[chart, path] : charts) {
+        if (QFileInfo::exists(path))
+            there << path;
+    }
+    if (!there.isEmpty() && !dialogs_.confirmReplace(this, there))
+        return;
+    QStringList failures;
+    for (const auto &[chart, path] : charts) {
+        const QString failure = writePicture(*chart, path, target.format);
+        if (!failure.isEmpty())
+            failures << failure;
+    }
+    if (!failures.isEmpty())
+        dialogs_.tellFailure(this, failures.join(QLatin1Char('\n')));
+}
+
+QString ResultsWindow::writePicture(const ChartView &chart, const QString &path, PictureFormat format) const
+{
+    const QString failure = SafeFile::writeWhole(path, pictureOf(chart).encoded(format, chart.devicePixelRatioF()));
+    if (failure.isEmpty())
+        return {};
+    return tr("The picture could not be saved to %1: %2. Nothing there was changed.")
+        .arg(QDir::toNativeSeparators(path), failure);
 }
 
 void ResultsWindow::printHandout()

@@ -77,6 +77,10 @@ private:
     ChartPicture pictureOf(const ChartView &chart) const;
     void copyPictureOf(const ChartView &chart);
     void savePictureOf(const ChartView &chart);
+    // The three charts, each in a file of its own.
+    void saveAllCharts();
+    // Writes the chart's picture safely; why not, in words, or empty.
+    QString writePicture(const ChartView &chart, const QString &path, PictureFormat format) const;
     // One page of what the experiments found: printed through the print
     // preview, or exported as PDF.
     void printHandout();

@@ -195,6 +195,10 @@ private slots:
     void chartsAsPictures_data();
     void chartsAsPictures();
     void aPictureThatCannotBeSavedKeepsTheOldFile();
+    void picturesInTheSizeAsked_data();
+    void picturesInTheSizeAsked();
+    void allChartsSavedAtOnce_data();
+    void allChartsSavedAtOnce();
     void theHandoutFitsItsPage_data();
     void theHandoutFitsItsPage();
     void theHandoutPrintedAndExported_data();
@@ -1129,7 +1133,8 @@ void TestResults::chartsAsPictures()
     QTemporaryDir folder;
     program.resultsDialogs.picturePath = folder.filePath(QStringLiteral("chart.pdf"));
     const QList<QAction *> actions = view->actions();
-    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.size(), 3);
+    program.resultsDialogs.pictureFormat = PictureFormat::Pdf;
     actions.at(1)->trigger(); // Save picture...
     QCOMPARE(program.resultsDialogs.failures, QStringList());
     QFile pdf(program.resultsDialogs.picturePath);
@@ -1173,6 +1178,118 @@ void TestResults::aPictureThatCannotBeSavedKeepsTheOldFile()
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("last week's chart"));
+}
+
+void TestResults::picturesInTheSizeAsked_data()
+{
+    QTest::addColumn<QString>("name");      // as typed in the file dialog
+    QTest::addColumn<int>("chosen");        // the kind of file chosen there
+    QTest::addColumn<QString>("written");   // the file that must be written
+    QTest::addColumn<QSize>("pixels");      // a PNG's; empty: not a PNG
+    QTest::addColumn<int>("dotsPerInch");   // what a PNG says it prints at; 0: not said
+    QTest::addColumn<QByteArray>("starts"); // a SVG's or PDF's first bytes
+
+    const int print = int(std::lround(16 / 2.54 * 300));
+    QTest::newRow("a slide, the extension added") << "chart" << int(PictureFormat::PngForSlide) << "chart.png"
+                                                  << QSize(1920, 1080) << 0 << QByteArray();
+    QTest::newRow("print at 300 dpi, 16 cm wide") << "chart.png" << int(PictureFormat::PngForPrint) << "chart.png"
+                                                  << QSize(print, 0) << 300 << QByteArray();
+    QTest::newRow("as on the screen") << "chart.PNG" << int(PictureFormat::PngAsOnScreen) << "chart.PNG"
+                                      << QSize(-1, -1) << 0 << QByteArray();
+    QTest::newRow("SVG typed while a PNG was chosen") << "chart.svg" << int(PictureFormat::PngForSlide) << "chart.svg"
+                                                      << QSize() << 0 << QByteArray("<?xml");
+    QTest::newRow("PDF chosen, no extension typed") << "handout" << int(PictureFormat::Pdf) << "handout.pdf"
+                                                    << QSize() << 0 << QByteArray("%PDF-");
+    QTest::newRow("PNG typed while SVG was chosen: a slide") << "chart.png" << int(PictureFormat::Svg) << "chart.png"
+                                                            << QSize(1920, 1080) << 0 << QByteArray();
+}
+
+void TestResults::picturesInTheSizeAsked()
+{
+    QFETCH(QString, name);
+    QFETCH(int, chosen);
+    QFETCH(QString, written);
+    QFETCH(QSize, pixels);
+    QFETCH(int, dotsPerInch);
+    QFETCH(QByteArray, starts);
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 100);
+    auto *view = program.form1().resultsWindow()->findChild<ChartView *>(QStringLiteral("runningRate"));
+    QTemporaryDir folder;
+    program.resultsDialogs.picturePath = folder.filePath(name);
+    program.resultsDialogs.pictureFormat = PictureFormat(chosen);
+    view->actions().at(1)->trigger();
+    QCOMPARE(program.resultsDialogs.failures, QStringList());
+    QCOMPARE(program.resultsDialogs.suggested, QStringLiteral("runningRate"));
+    QFile file(folder.filePath(written));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(written + QStringLiteral(" was not written")));
+    const QByteArray bytes = file.readAll();
+    if (!starts.isEmpty()) {
+        QVERIFY2(bytes.startsWith(starts), bytes.left(20).constData());
+        return;
+    }
+    const QImage png = QImage::fromData(bytes, "PNG");
+    QVERIFY(!png.isNull());
+    if (pixels == QSize(-1, -1))
+        pixels = view->size() * view->devicePixelRatioF();
+    QCOMPARE(png.width(), pixels.width());
+    if (pixels.height() > 0)
+        QCOMPARE(png.height(), pixels.height());
+    else // as the chart's own shape
+        QVERIFY(std::abs(double(png.height()) / png.width() - double(view->height()) / view->width()) < 0.01);
+    if (dotsPerInch > 0)
+        QCOMPARE(int(std::lround(png.dotsPerMeterX() * 0.0254)), dotsPerInch);
+}
+
+void TestResults::allChartsSavedAtOnce_data()
+{
+    QTest::addColumn<bool>("oldFile");       // one of the three names is taken
+    QTest::addColumn<bool>("replace");       // the answer when asked
+    QTest::addColumn<bool>("written");       // the three pictures are there
+
+    QTest::newRow("into an empty folder") << false << false << true;
+    QTest::newRow("over last week's, replaced") << true << true << true;
+    QTest::newRow("over last week's, kept") << true << false << false;
+}
+
+void TestResults::allChartsSavedAtOnce()
+{
+    QFETCH(bool, oldFile);
+    QFETCH(bool, replace);
+    QFETCH(bool, written);
+    ProgramFixture program(ProgramFixture::Randomness::Production);
+    program.start(QStringLiteral("20"));
+    program.form1().showResults();
+    fastRun(program, 100);
+    ResultsWindow &window = *program.form1().resultsWindow();
+    QTemporaryDir folder;
+    const QStringList names = {"lesson-running.svg", "lesson-hits.svg", "lesson-across-n.svg"};
+    if (oldFile) {
+        QFile old(folder.filePath(names.at(1)));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last week's");
+    }
+    program.resultsDialogs.picturePath = folder.filePath(QStringLiteral("lesson.svg"));
+    program.resultsDialogs.replaceAnswer = replace;
+    QAction *saveAll = window.findChild<QAction *>(QStringLiteral("saveAllCharts"));
+    QVERIFY(saveAll);
+    saveAll->trigger();
+    QCOMPARE(program.resultsDialogs.failures, QStringList());
+    QCOMPARE(program.resultsDialogs.replaceAsked,
+             oldFile ? QStringList{folder.filePath(names.at(1))} : QStringList());
+    const QStringList titles = {"Success rate as the experiments add up", "Hits per experiment",
+                                "At least one hit, against N"};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QFile file(folder.filePath(names.at(i)));
+        const bool there = file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = there ? file.readAll() : QByteArray();
+        if (written)
+            QVERIFY2(bytes.contains(titles.at(i).toUtf8()), qPrintable(names.at(i)));
+        else
+            QCOMPARE(bytes, oldFile && i == 1 ? QByteArray("last week's") : QByteArray());
+    }
 }
 
 void TestResults::theHandoutFitsItsPage_data()

@@ -24,10 +24,16 @@ public:
         suggested = suggestedName;
         return path;
     }
-    QString savePictureName(QWidget *, const QString &suggestedName) override
+    PictureTarget pictureTarget(QWidget *, const QString &title, const QString &suggestedStem) override
     {
-        suggested = suggestedName;
-        return picturePath;
+        suggested = suggestedStem;
+        pictureTitle = title;
+        return PictureTarget::from(picturePath, pictureFormat);
+    }
+    bool confirmReplace(QWidget *, const QStringList &paths) override
+    {
+        replaceAsked << paths;
+        return replaceAnswer;
     }
     QString saveHandoutName(QWidget *, const QString &suggestedName) override
     {
@@ -40,6 +46,10 @@ public:
 
     QString path; // empty: the user cancels
     QString picturePath;
+    PictureFormat pictureFormat = PictureFormat::PngForSlide; // the kind chosen in the dialog
+    QString pictureTitle;
+    QStringList replaceAsked;
+    bool replaceAnswer = true;
     QString handoutPath;
     QString printedTo; // where printPreview prints; empty: nowhere
     int previews = 0;

@@ -5,17 +5,21 @@
 // (help-window<SUFFIX>.png), at whatever scale and theme it is started with.
 // Then the Results window after 1,000 experiments at N = 20
 // (results-window<SUFFIX>.png), and its chart across N after 1,000
-// experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png).
+// experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png),
+// and a class of 25 pooled at N = 20 (results-class<SUFFIX>.png).
 #include "programfixture.h"
 
 #include "look/designlook.h"
 #include "formkit/picturebox.h"
+#include "results/resultsreport.h"
 #include "results/resultswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -74,6 +78,36 @@ int main(int argc, char *argv[])
     results.resize(1400, 1000); // the chart across N large enough to read on its own
     QWidget *acrossN = results.findChild<QWidget *>(QStringLiteral("acrossN"));
     save(*acrossN, QStringLiteral("results-across-n"));
+
+    // A class of 25, each learner's file of 20 to 80 experiments at N = 20.
+    results.resize(960, 700);
+    program.settle();
+    QTemporaryDir classFolder;
+    QStringList files;
+    const QStringList names = {"Aiko", "Ben", "Chen", "Dana", "Emil", "Fatima", "Goro", "Hana", "Ines",
+                               "Jonas", "Kenji", "Lea", "Mateo", "Nour", "Omar", "Pia", "Quentin", "Rosa",
+                               "Sami", "Tom\u00e1s", "Uma", "Viktor", "Wen", "Yara", "Zoe"};
+    QRandomGenerator random(25);
+    for (const QString &name : names) {
+        ExperimentResults learner;
+        learner.setLearner(name);
+        const int experiments = 20 + int(random.bounded(61));
+        for (int i = 0; i < experiments; ++i) {
+            int hits = 0;
+            for (int shot = 0; shot < 20; ++shot)
+                hits += random.bounded(10) == 0 ? 1 : 0;
+            learner.record(20, hits);
+        }
+        QFile file(classFolder.filePath(name + QStringLiteral(".csv")));
+        if (!file.open(QIODevice::WriteOnly) || !ResultsReport::writeCsv(learner.series(), file))
+            return 1;
+        files << file.fileName();
+    }
+    results.addResultsFiles(files);
+    while (results.isReadingFiles())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    program.settle();
+    save(results, QStringLiteral("results-class"));
 
     program.click(program.ui().Command6); // Help
     save(*program.form2().window(), QStringLiteral("help-window"));

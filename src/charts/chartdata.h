@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 // What a chart shows, in the data's own units: the chart view turns it into
 // pixels. Made afresh from the results whenever they change.
@@ -26,6 +27,7 @@ struct ChartSeries
     QList<QPointF> points;
     QList<QPointF> lower;     // Band
     QList<QPointF> intervals; // Points
+    QStringList names;        // Points: what each one is, told when it is pointed at
     qreal barWidth = 0.8;     // Bars, in x units
     // Changes with every verdict: drawn afresh over a kept picture of the
     // rest of the chart, which changes far less often.

@@ -3,6 +3,8 @@
 #include "charts/chartscale.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -118,7 +120,15 @@ void ChartView::setChart(ChartData chart)
 {
     if (!sameBackdrop(chart, chart_))
         redrawBackdrop();
+    // The point chosen stays chosen while it is there by its name.
+    const QString chosen = chosenName();
     chart_ = std::move(chart);
+    chosen_ = {-1, -1};
+    for (const auto &point : namedPoints()) {
+        if (chart_.series[point.first].names[point.second] == chosen && !chosen.isEmpty())
+            chosen_ = point;
+    }
+    setMouseTracking(!namedPoints().isEmpty());
     if (accessibleName() != chart_.title)
         setAccessibleName(chart_.title);
     if (accessibleDescription() != chart_.description)
@@ -156,7 +166,12 @@ ChartView::Frame ChartView::frame() const
     f.gap = f.line * 0.4;
     QFont titleFont = font();
     titleFont.setBold(true);
-    f.titleHeight = QFontMetricsF(titleFont).height();
+    // A title longer than the chart is wide goes on as many lines as it takes.
+    f.titleHeight = std::max(QFontMetricsF(titleFont).height(),
+                             QFontMetricsF(titleFont)
+                                 .boundingRect(QRectF(0, 0, std::max(1.0, width() - 2 * f.gap), 10000),
+                                               Qt::AlignLeft | Qt::TextWordWrap, chart_.title)
+                                 .height());
 
     // The title, then the legend's entries in as many rows as they need.
     double top = f.gap + f.titleHeight + f.gap;
@@ -214,6 +229,102 @@ void ChartView::paintEvent(QPaintEvent *)
     paintLive(painter, f);
 }
 
+QList<std::pair<int, int>> ChartView::namedPoints() const
+{
+    QList<std::pair<int, int>> points;
+    for (int s = 0; s < int(chart_.series.size()); ++s) {
+        const ChartSeries &series = chart_.series[s];
+        if (series.kind != ChartSeries::Kind::Points)
+            continue;
+        for (int i = 0; i < int(std::min(series.points.size(), series.names.size())); ++i)
+            points.append({s, i});
+    }
+    std::stable_sort(points.begin(), points.end(), [this](const auto &a, const auto &b) {
+        return chart_.series[a.first].points[a.second].x() < chart_.series[b.first].points[b.second].x();
+    });
+    return points;
+}
+
+QString ChartView::chosenName() const
+{
+    if (chosen_.first < 0)
+        return {};
+    return chart_.series[chosen_.first].names[chosen_.second];
+}
+
+void ChartView::choose(std::pair<int, int> point)
+{
+    if (point == chosen_)
+        return;
+    chosen_ = point;
+    update();
+    if (point.first >= 0)
+        emit pointChosen(chosenName());
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    const Frame f = frame();
+    if (!f.drawable())
+        return;
+    // The nearest named point within a line's height of the pointer.
+    const ChartMapping map(chart_, f.area);
+    std::pair<int, int> nearest{-1, -1};
+    double best = f.line;
+    for (const auto &point : namedPoints()) {
+        const QPointF at = map.at(chart_.series[point.first].points[point.second]);
+        const double distance = QLineF(at, event->position()).length();
+        if (distance <= best) {
+            best = distance;
+            nearest = point;
+        }
+    }
+    if (nearest.first >= 0)
+        choose(nearest);
+}
+
+void ChartView::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    if (!hasFocus())
+        choose({-1, -1});
+}
+
+void ChartView::keyPressEvent(QKeyEvent *event)
+{
+    const QList<std::pair<int, int>> points = namedPoints();
+    const qsizetype at = points.indexOf(chosen_);
+    qsizetype next = -1;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        next = at < 0 ? 0 : std::min(at + 1, points.size() - 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        next = at < 0 ? points.size() - 1 : std::max<qsizetype>(at - 1, 0);
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = points.size() - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (points.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    choose(points[next]);
+    // Told again when the same point is reached once more.
+    if (points[next] == chosen_ && at == next)
+        emit pointChosen(chosenName());
+}
+
 void ChartView::paintPicture(QPainter &painter) const
 {
     const Frame f = frame();
@@ -239,8 +350,8 @@ void ChartView::paintBackdrop(QPainter &painter, const Frame &f) const
     titleFont.setBold(true);
     painter.setPen(Ink);
     painter.setFont(titleFont);
-    painter.drawText(QRectF(f.gap, f.gap, width() - 2 * f.gap, f.titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     chart_.title);
+    painter.drawText(QRectF(f.gap, f.gap, width() - 2 * f.gap, f.titleHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, chart_.title);
     painter.setFont(font());
     if (!chart_.xTitle.isEmpty())
         painter.drawText(QRectF(f.area.left(), height() - f.gap - f.line, f.area.width(), f.line), Qt::AlignCenter,
@@ -412,6 +523,28 @@ void ChartView::paintLive(QPainter &painter, const Frame &f) const
             painter.fillRect(box, QColor(255, 255, 255, 230));
             painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, note.text);
             noteTop += box.height() + f.gap * 0.5;
+        }
+        // The chosen point's name beside it, inside the plot, ringed.
+        if (chosen_.first >= 0) {
+            const ChartSeries &series = chart_.series[chosen_.first];
+            const QPointF at = map.at(series.points[chosen_.second]);
+            const QString name = chosenName();
+            const double textWidth = std::min(metrics.horizontalAdvance(name) + f.gap, f.area.width() - f.gap);
+            const QRectF needed = metrics.boundingRect(QRectF(0, 0, textWidth - f.gap * 0.5, 10000),
+                                                       Qt::AlignCenter | Qt::TextWordWrap, name);
+            const QSizeF size(textWidth, std::max(f.line, needed.height()));
+            QPointF corner(at.x() + f.gap, at.y() - size.height() - f.gap);
+            corner.setX(std::clamp(corner.x(), f.area.left(), std::max(f.area.left(), f.area.right() - size.width())));
+            if (corner.y() < f.area.top())
+                corner.setY(at.y() + f.gap);
+            const QRectF box(corner, size);
+            painter.setPen(QPen(Ink, std::max(1.0, f.unit * 1.5)));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(at, 6 * f.unit, 6 * f.unit);
+            painter.fillRect(box, QColor(255, 255, 255, 240));
+            painter.setPen(QPen(Ink, std::max(1.0, f.unit * 0.75)));
+            painter.drawRect(box);
+            painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, name);
         }
     }
     if (hasFocus()) {

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 // Draws one chart with QPainter: axes with ticks, bands, bars, lines,
 // markers with intervals, notes and a legend. Vector drawing throughout, so
 // it is crisp at any size and density. It can take the focus, so that the
@@ -30,13 +32,24 @@ public:
     // focus ring.
     void paintPicture(QPainter &painter) const;
 
+    // The named point chosen by the pointer or the arrow keys, if any:
+    // its name is shown beside it.
+    QString chosenName() const;
+
     QSize sizeHint() const override { return {420, 260}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
+
+signals:
+    // A named point was pointed at or reached with the arrow keys.
+    void pointChosen(const QString &name);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct Frame;
@@ -49,6 +62,9 @@ private:
     void paintSeries(QPainter &painter, const Frame &frame, bool live) const;
 
     void redrawBackdrop();
+    // Every named point, left to right: (series, point).
+    QList<std::pair<int, int>> namedPoints() const;
+    void choose(std::pair<int, int> point);
 
     // How long the size rests before a stretched chart is drawn anew.
     static constexpr int SettlingMilliseconds = 150;
@@ -58,4 +74,5 @@ private:
     bool stretched_ = false; // the backdrop is of an earlier size, shown stretched
     QTimer settling_;
     QColor focusColour_;
+    std::pair<int, int> chosen_{-1, -1};
 };

@@ -1,6 +1,17 @@
 #include "results/experimentresults.h"
 
+#include <QUuid>
+
 #include <algorithm>
+
+namespace {
+
+QString newRunId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+} // namespace
 
 ExperimentResults::Batch::Batch(ExperimentResults &results) : results_(results)
 {
@@ -30,7 +41,17 @@ void ExperimentResults::experimentJudged(int shotsPerExperiment, int hits)
     record(shotsPerExperiment, hits);
 }
 
-ExperimentResults::ExperimentResults(QObject *parent) : QObject(parent) {}
+ExperimentResults::ExperimentResults(QObject *parent) : QObject(parent), runId_(newRunId()) {}
+
+void ExperimentResults::addTally(int shotsPerExperiment, Tally tally)
+{
+    if (tally.experiments <= 0)
+        return;
+    Tally &kept = acrossN_[shotsPerExperiment];
+    kept.experiments += tally.experiments;
+    kept.successes += tally.successes;
+    tellChanged();
+}
 
 void ExperimentResults::startSeries()
 {
@@ -40,6 +61,7 @@ void ExperimentResults::startSeries()
     successesSoFar_.clear();
     successesSoFar_.shrink_to_fit();
     hitCounts_.clear();
+    runId_ = newRunId();
     emit seriesStarted();
 }
 

@@ -3,6 +3,7 @@
 #include "experiment/experimentrecorder.h"
 
 #include <QObject>
+#include <QString>
 
 #include <map>
 #include <optional>
@@ -44,6 +45,8 @@ public:
         int shotsPerExperiment = 0;
         std::vector<quint8> hits;
         std::vector<quint32> successesSoFar;
+        QString runId;   // the same in every copy of one series
+        QString learner; // who made it, as the learner gave it
     };
 
     explicit ExperimentResults(QObject *parent = nullptr);
@@ -68,7 +71,16 @@ public:
     qint64 successesAmongFirst(qint64 count) const;
     // Hits in the series' experiment number `number` (from 1).
     int hitsOf(qint64 number) const { return hits_.at(std::size_t(number - 1)); }
-    Series series() const { return {shotsPerExperiment_, hits_, successesSoFar_}; }
+    Series series() const { return {shotsPerExperiment_, hits_, successesSoFar_, runId_, learner_}; }
+    // Tells this series from every other: a file saved from it twice is
+    // known to be one run.
+    const QString &runId() const { return runId_; }
+    // The learner's (or group's) name, kept for the program's run.
+    const QString &learner() const { return learner_; }
+    void setLearner(const QString &learner) { learner_ = learner; }
+    // Experiments told only by their count, in no order (a tally typed by
+    // hand, a series at another N): they join the tally across N alone.
+    void addTally(int shotsPerExperiment, Tally tally);
     // How many experiments of the series had 0, 1, ... N hits.
     const std::vector<qint64> &hitCounts() const { return hitCounts_; }
     // Every N tried in this run, with all its experiments.
@@ -89,6 +101,8 @@ private:
     void tellChanged();
 
     int shotsPerExperiment_ = 0;
+    QString runId_;
+    QString learner_;
     // One byte for each experiment's hits and four for the successes so
     // far: a million experiments take five megabytes.
     std::vector<quint8> hits_;

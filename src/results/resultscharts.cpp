@@ -1,5 +1,7 @@
 #include "results/resultscharts.h"
 
+#include "results/classreport.h"
+#include "results/classresults.h"
 #include "results/experimentresults.h"
 #include "results/resultsreport.h"
 #include "results/resultstatistics.h"
@@ -63,6 +65,18 @@ void addWithLiveEnd(ChartData &chart, ChartSeries line)
 
 } // namespace
 
+ChartSeries ResultsCharts::theoryBand(const ChartData &chart, double theory)
+{
+    ChartSeries band{.kind = ChartSeries::Kind::Band, .label = tr("theory \u00b1 2 standard errors"), .colour = Band};
+    for (int i = 0; i <= 120; ++i) {
+        const double x = std::pow(chart.xMax, i / 120.0);
+        const double spread = 2 * stats::standardError(theory, qint64(std::max(1.0, std::floor(x))));
+        band.points << QPointF(x, std::min(1.0, theory + spread));
+        band.lower << QPointF(x, std::max(0.0, theory - spread));
+    }
+    return band;
+}
+
 QList<qint64> ResultsCharts::samplePoints(qint64 experiments)
 {
     QList<qint64> points;
@@ -93,14 +107,7 @@ ChartData ResultsCharts::runningRate(const ExperimentResults &results)
         return chart;
 
     const double theory = stats::theoryRate(n);
-    ChartSeries band{.kind = ChartSeries::Kind::Band, .label = tr("theory \u00b1 2 standard errors"), .colour = Band};
-    for (int i = 0; i <= 120; ++i) {
-        const double x = std::pow(chart.xMax, i / 120.0);
-        const double spread = 2 * stats::standardError(theory, qint64(std::max(1.0, std::floor(x))));
-        band.points << QPointF(x, std::min(1.0, theory + spread));
-        band.lower << QPointF(x, std::max(0.0, theory - spread));
-    }
-    chart.series << band;
+    chart.series << theoryBand(chart, theory);
     // The prediction is a broad light stroke under the thin lines: seen
     // even where it is the naive guess (the additive mistake, 100 %).
     const auto predicted = results.prediction(n);
@@ -239,5 +246,58 @@ ChartData ResultsCharts::acrossN(const ExperimentResults &results)
         measured.intervals << QPointF(interval.low, interval.high);
     }
     chart.series << measured;
+    return chart;
+}
+
+ChartData ResultsCharts::learners(const ClassResults &pool)
+{
+    ChartData chart;
+    const int n = pool.shots();
+    chart.title = n > 0 ? tr("Each learner's success rate (N = %1)").arg(n) : tr("Each learner's success rate");
+    chart.yTitle = tr("success rate");
+    chart.yAsPercent = true;
+    const ExperimentResults &pooled = pool.pooled();
+    const auto found = pooled.acrossN().find(n);
+    const ExperimentResults::Tally total =
+        found == pooled.acrossN().end() ? ExperimentResults::Tally() : found->second;
+    experimentsOnX(chart, total.experiments, tr("experiments (log scale)"));
+    chart.description = ClassReport(pool).learnersInWords();
+    if (n <= 0)
+        return chart;
+
+    // The funnel: where about 95 % of the learners' rates fall, narrowing
+    // as their experiments add up.
+    const double theory = stats::theoryRate(n);
+    chart.series << theoryBand(chart, theory);
+    chart.series << horizontal(tr("theory 1 \u2212 0.9^N"), theory, chart.xMin, chart.xMax, Theory, Qt::SolidLine);
+
+    ChartSeries files{.kind = ChartSeries::Kind::Points, .label = tr("learners"), .colour = Experiment,
+                      .marker = ChartSeries::Marker::Circle};
+    ChartSeries tallies{.kind = ChartSeries::Kind::Points, .label = tr("counted by hand"), .colour = Expected,
+                        .marker = ChartSeries::Marker::Diamond};
+    for (const LearnerRun &run : pool.learners()) {
+        if (run.shots != n)
+            continue;
+        ChartSeries &into = run.isTally() ? tallies : files;
+        into.points << QPointF(double(run.experiments), run.rate());
+        into.names << ClassReport::learnerInWords(run);
+    }
+    for (const ChartSeries &dots : {files, tallies}) {
+        if (!dots.points.isEmpty())
+            chart.series << dots;
+    }
+    if (total.experiments > 0) {
+        const stats::Interval interval = stats::wilsonInterval(total.successes, total.experiments);
+        const double rate = double(total.successes) / double(total.experiments);
+        ChartSeries pooledDot{.kind = ChartSeries::Kind::Points, .label = tr("the class pooled, with 95 % interval"),
+                              .colour = Theory, .marker = ChartSeries::Marker::Diamond,
+                              .points = {QPointF(double(total.experiments), rate)},
+                              .intervals = {QPointF(interval.low, interval.high)},
+                              .names = {tr("The class pooled: %1 successes in %2 experiments, %3")
+                                            .arg(QLocale().toString(total.successes),
+                                                 QLocale().toString(total.experiments),
+                                                 ResultsReport::percent(rate))}};
+        chart.series << pooledDot;
+    }
     return chart;
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+class ClassResults;
 class ExperimentResults;
 
 // The three charts of the Results window, made from the results.
@@ -26,6 +27,10 @@ public:
     // The chance of at least one hit against N: theory, naive guess, and
     // each N tried with its 95 % interval.
     static ChartData acrossN(const ExperimentResults &results);
+    // Every learner's success rate at the class's N against their number
+    // of experiments (a log scale), in the funnel of 2 standard errors
+    // around the theory, and the class pooled.
+    static ChartData learners(const ClassResults &pool);
 
     // Where the running rate is sampled: the experiment numbers from 1 to
     // `experiments` on a fixed grid, even on a log scale (SamplesPerDecade
@@ -34,4 +39,9 @@ public:
     // as it was drawn.
     static QList<qint64> samplePoints(qint64 experiments);
     static constexpr int SamplesPerDecade = 60;
+
+private:
+    // The theory's rate and 2 standard errors about it, for 1 to the x
+    // axis' end (a log scale) experiments.
+    static ChartSeries theoryBand(const ChartData &chart, double theory);
 };

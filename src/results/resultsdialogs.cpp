@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -143,4 +148,71 @@ void QtResultsDialogs::printPreview(QWidget *parent, const std::function<void(QP
 void QtResultsDialogs::tellFailure(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, QCoreApplication::translate("ResultsWindow", "Results not saved"), message);
+}
+
+std::optional<QString> QtResultsDialogs::askLearner(QWidget *parent, const QString &current)
+{
+    bool ok = false;
+    const QString learner = QInputDialog::getText(
+        parent, QCoreApplication::translate("ResultsWindow", "Save the results"),
+        QCoreApplication::translate("ResultsWindow",
+                                    "Your name, or your group's: it names these results when the class is pooled."),
+        QLineEdit::Normal, current, &ok);
+    if (!ok)
+        return std::nullopt;
+    return learner.simplified();
+}
+
+QStringList QtResultsDialogs::openResultsFiles(QWidget *parent)
+{
+    return QFileDialog::getOpenFileNames(
+        parent, QCoreApplication::translate("ResultsWindow", "Add the class's results"), documentsFolder(),
+        QCoreApplication::translate("ResultsWindow", "Results files (*.csv);;All files (*)"));
+}
+
+std::optional<LearnerRun> QtResultsDialogs::askTally(QWidget *parent, int shots)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QCoreApplication::translate("ResultsWindow", "Add a tally counted by hand"));
+    auto *label = new QLineEdit(&dialog);
+    label->setObjectName(QStringLiteral("tallyLabel"));
+    auto *n = new QSpinBox(&dialog);
+    n->setRange(5, 50);
+    n->setValue(shots >= 5 && shots <= 50 ? shots : 20);
+    auto *experiments = new QSpinBox(&dialog);
+    experiments->setRange(1, 1000000);
+    experiments->setValue(20);
+    experiments->setGroupSeparatorShown(true);
+    auto *successes = new QSpinBox(&dialog);
+    successes->setRange(0, experiments->value());
+    successes->setGroupSeparatorShown(true);
+    // Never more successes than experiments.
+    QObject::connect(experiments, &QSpinBox::valueChanged, successes, [successes](int value) {
+        successes->setMaximum(value);
+    });
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(QCoreApplication::translate("ResultsWindow", "&Name or group:"), label);
+    form->addRow(QCoreApplication::translate("ResultsWindow", "&Shots per experiment N:"), n);
+    form->addRow(QCoreApplication::translate("ResultsWindow", "&Experiments:"), experiments);
+    form->addRow(QCoreApplication::translate("ResultsWindow", "S&uccesses (at least one hit):"), successes);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    LearnerRun tally;
+    tally.label = label->text().simplified();
+    if (tally.label.isEmpty())
+        tally.label = QCoreApplication::translate("ResultsWindow", "Counted by hand");
+    tally.shots = n->value();
+    tally.experiments = experiments->value();
+    tally.successes = std::min(successes->value(), experiments->value());
+    return tally;
+}
+
+QString QtResultsDialogs::saveClassName(QWidget *parent, const QString &suggestedName)
+{
+    return askForFile(parent, QCoreApplication::translate("ResultsWindow", "Save the class"), suggestedName,
+                      QCoreApplication::translate("ResultsWindow", "CSV files (*.csv)"), QStringLiteral("csv"));
 }

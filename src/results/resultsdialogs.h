@@ -1,11 +1,13 @@
 #pragma once
 
 #include "charts/chartpicture.h"
+#include "results/learnerrun.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QPrinter;
 
@@ -44,6 +46,16 @@ public:
     // Print; returns once it is closed.
     virtual void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) = 0;
     virtual void tellFailure(QWidget *parent, const QString &message) = 0;
+
+    // The learner's (or group's) name that Save writes into the file,
+    // offered as `current`; nothing when the user cancelled.
+    virtual std::optional<QString> askLearner(QWidget *parent, const QString &current) = 0;
+    // The results files to add to the class (none: cancelled).
+    virtual QStringList openResultsFiles(QWidget *parent) = 0;
+    // A tally counted by hand, offered at `shots`; nothing when cancelled.
+    virtual std::optional<LearnerRun> askTally(QWidget *parent, int shots) = 0;
+    // The file to save the class's table to, or empty.
+    virtual QString saveClassName(QWidget *parent, const QString &suggestedName) = 0;
 };
 
 // The real ones: the desktop's file dialog and a warning box.
@@ -56,6 +68,10 @@ public:
     QString saveHandoutName(QWidget *parent, const QString &suggestedName) override;
     void printPreview(QWidget *parent, const std::function<void(QPrinter &)> &paint) override;
     void tellFailure(QWidget *parent, const QString &message) override;
+    std::optional<QString> askLearner(QWidget *parent, const QString &current) override;
+    QStringList openResultsFiles(QWidget *parent) override;
+    std::optional<LearnerRun> askTally(QWidget *parent, int shots) override;
+    QString saveClassName(QWidget *parent, const QString &suggestedName) override;
 
 private:
     // The kind of picture last chosen, offered first the next time.

@@ -2,6 +2,7 @@
 
 #include "results/experimentresults.h"
 #include "results/resultstatistics.h"
+#include "results/resultsfile.h"
 
 #include <QIODevice>
 #include <QLocale>
@@ -10,6 +11,9 @@
 #include <cmath>
 
 namespace {
+
+// The program and its version, as its files name them.
+const QByteArray ProgramName = QByteArrayLiteral("Shoot a Lot " SHOOTALOT_VERSION);
 
 QString count(qint64 value)
 {
@@ -268,7 +272,7 @@ QString ResultsReport::table() const
 
 QByteArray ResultsReport::csvHeader()
 {
-    return QByteArrayLiteral("experiment,shots,hits,verdict,success_rate\n");
+    return ResultsFile::header() + '\n';
 }
 
 bool ResultsReport::writeCsv(QIODevice &device) const
@@ -295,6 +299,12 @@ bool ResultsReport::writeCsv(const ExperimentResults::Series &series, QIODevice 
         appendInteger(chunk, hits);
         chunk.append(hits > 0 ? ",success," : ",failure,");
         appendFixed(chunk, double(series.successesSoFar[std::size_t(number - 1)]) / double(number), 7);
+        // Whose it is, once: on the first row, the rest left empty.
+        if (number == 1)
+            chunk.append(',' + ResultsFile::labelField(series.learner) + ',' + series.runId.toUtf8() + ','
+                         + ProgramName);
+        else
+            chunk.append(",,,");
         chunk.append('\n');
         if (chunk.size() >= ChunkSize) {
             if (device.write(chunk) != chunk.size())

@@ -15,6 +15,8 @@
 #include "results/resultsdialogs.h"
 #include "results/predictionfield.h"
 #include "results/missgridview.h"
+#include "results/classreport.h"
+#include "results/classtablemodel.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -23,7 +25,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTableView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,6 +72,23 @@ const QColor RefusedText(176, 0, 32);
 constexpr int TextScalingRestMilliseconds = 150;
 // A save that takes longer than this shows its progress, with Cancel.
 constexpr int SavingShownAfterMilliseconds = 300;
+
+// The file Save offers: the learner's name in it, so that a class's files
+// in one folder are told apart.
+QString fileNameFor(const QString &learner)
+{
+    QString name;
+    for (const QChar c : learner.simplified()) {
+        if (c.isLetterOrNumber())
+            name += c;
+        else if (!name.endsWith(u'-'))
+            name += u'-';
+    }
+    while (name.endsWith(u'-'))
+        name.chop(1);
+    return name.isEmpty() ? QStringLiteral("shootalot-results.csv")
+                          : QStringLiteral("shootalot-%1.csv").arg(name.left(40));
+}
 
 } // namespace
 
@@ -134,10 +159,13 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
         button->setAccessibleDescription(tr("Fires %1 experiments at once at the present number of shots")
                                              .arg(QLocale().toString(experiments)));
         connect(button, &QPushButton::clicked, this, [this, experiments] {
-            if (playing_ > 0)
+            if (playing_ > 0) {
                 emit stopRequested();
-            else
+            } else {
+                // A run is this computer's: it is shown as it goes.
+                showClass(false);
                 emit fastRunRequested(experiments, RunPace(pace_->currentData().toInt()));
+            }
         });
         commands->addWidget(button);
         fastRunButtons_ << button;
@@ -166,6 +194,7 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     saveButton_ = saveButton;
     connect(saveButton, &QPushButton::clicked, this, &ResultsWindow::save);
     connect(&saver_, &ResultsSaver::finished, this, &ResultsWindow::saved);
+    connect(&reader_, &ClassReader::finished, this, &ResultsWindow::filesRead);
     auto *copyButton = new QPushButton(tr("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("copy"));
     connect(copyButton, &QPushButton::clicked, this, &ResultsWindow::copy);
@@ -174,8 +203,9 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
 
+    QWidget *classPage = makeClassPage();
     // Each chart as a picture: Ctrl+C and its context menu.
-    for (ChartView *chart : {runningRate_, histogram_, acrossN_}) {
+    for (ChartView *chart : findChildren<ChartView *>()) {
         chart->setContextMenuPolicy(Qt::ActionsContextMenu);
         auto *copyPicture = new QAction(tr("Copy picture"), chart);
         copyPicture->setShortcut(QKeySequence::Copy);
@@ -213,7 +243,10 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     views->addWidget(copyButton);
     views->addWidget(closeButton);
 
-    auto *charts = new QGridLayout;
+    auto *minePage = new QWidget(this);
+    minePage->setObjectName(QStringLiteral("mine"));
+    auto *charts = new QGridLayout(minePage);
+    charts->setContentsMargins(0, BaseSpacing, 0, 0);
     charts->addWidget(runningRate_, 0, 0, 1, 3);
     charts->addWidget(histogram_, 1, 0);
     charts->addWidget(missGrid_, 1, 1);
@@ -235,12 +268,25 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     layout->addLayout(views);
     layout->addWidget(together);
     predictionRefused_->hide();
-    layout->addLayout(charts, 1);
+    // This computer's experiments, or the class's pooled.
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("views"));
+    views_->setDocumentMode(true);
+    views_->addTab(minePage, tr("&Mine"));
+    views_->setTabToolTip(0, tr("The experiments of this computer"));
+    views_->addTab(classPage, tr("Cl&ass"));
+    views_->setTabToolTip(1, tr("The whole class pooled, from every learner's results file"));
+    connect(views_, &QTabWidget::currentChanged, this, [this] {
+        refresh();
+        announceSummary();
+    });
+    layout->addWidget(views_, 1);
+    setAcceptDrops(true);
 
     // Predict first: the field is where the window starts.
     const QList<QWidget *> order = {prediction_, fastRunButtons_[0], fastRunButtons_[1], fastRunButtons_[2],
                                     pace_, sideBySide, saveButton, copyButton, closeButton, summary_, rateView, differenceView_,
-                                    runningRate_, histogram_, missGrid_, acrossN_};
+                                    views_, runningRate_, histogram_, missGrid_, acrossN_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     prediction_->setFocus();
@@ -260,7 +306,7 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     saveCharts->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveCharts, &QAction::triggered, this, &ResultsWindow::saveAllCharts);
     addAction(saveCharts);
-    for (ChartView *chart : {runningRate_, histogram_, acrossN_})
+    for (ChartView *chart : findChildren<ChartView *>())
         chart->addAction(saveCharts);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this, print, exportPdf, saveCharts](const QPoint &at) {
@@ -300,6 +346,244 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
 }
 
 ResultsWindow::~ResultsWindow() = default;
+
+QWidget *ResultsWindow::makeClassPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("class"));
+    classRunning_ = new ChartView(page);
+    classRunning_->setObjectName(QStringLiteral("classRunningRate"));
+    classHistogram_ = new ChartView(page);
+    classHistogram_->setObjectName(QStringLiteral("classHistogram"));
+    classAcrossN_ = new ChartView(page);
+    classAcrossN_->setObjectName(QStringLiteral("classAcrossN"));
+    learners_ = new ChartView(page);
+    learners_->setObjectName(QStringLiteral("learners"));
+    for (ChartView *chart : {classRunning_, classHistogram_, classAcrossN_, learners_})
+        chart->setFocusColour(design::DesignStyle::focusRingColour());
+    // A dot pointed at, or reached with the arrow keys, is named aloud too.
+    connect(learners_, &ChartView::pointChosen, announcer_, &Announcer::announce);
+
+    classTable_ = std::make_unique<ClassTableModel>(class_);
+    classList_ = new QTableView(page);
+    classList_->setObjectName(QStringLiteral("classList"));
+    classList_->setModel(classTable_.get());
+    classList_->setAccessibleName(tr("The class's learners"));
+    classList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    classList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    classList_->setTabKeyNavigation(false);
+    classList_->setWordWrap(false);
+    classList_->verticalHeader()->hide();
+    classList_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    classList_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    classList_->horizontalHeader()->setStretchLastSection(true);
+
+    auto *add = new QPushButton(tr("Add r&esults..."), page);
+    add->setObjectName(QStringLiteral("addResults"));
+    add->setAccessibleDescription(tr("Adds the results files saved on the class's computers (several at once); "
+                                     "files can be dropped on the window too"));
+    connect(add, &QPushButton::clicked, this, [this] { addResultsFiles(dialogs_.openResultsFiles(this)); });
+    auto *tally = new QPushButton(tr("Add a tall&y..."), page);
+    tally->setObjectName(QStringLiteral("addTally"));
+    tally->setAccessibleDescription(tr("Adds experiments counted by hand, such as a game with ten-sided dice"));
+    connect(tally, &QPushButton::clicked, this, &ResultsWindow::addTally);
+    removeLearner_ = new QPushButton(tr("Remo&ve"), page);
+    removeLearner_->setObjectName(QStringLiteral("removeLearner"));
+    removeLearner_->setAccessibleDescription(tr("Takes the chosen learners out of the class"));
+    removeLearner_->setEnabled(false);
+    connect(removeLearner_, &QPushButton::clicked, this, &ResultsWindow::removeChosenLearners);
+    connect(classList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { removeLearner_->setEnabled(classList_->selectionModel()->hasSelection()); });
+    connect(classTable_.get(), &QAbstractItemModel::modelReset, this,
+            [this] { removeLearner_->setEnabled(classList_->selectionModel()->hasSelection()); });
+    auto *saveClass = new QPushButton(tr("Save t&he class..."), page);
+    saveClass->setObjectName(QStringLiteral("saveClass"));
+    connect(saveClass, &QPushButton::clicked, this, &ResultsWindow::saveClass);
+    auto *copyClass = new QPushButton(tr("Copy class ta&ble"), page);
+    copyClass->setObjectName(QStringLiteral("copyClass"));
+    connect(copyClass, &QPushButton::clicked, this, &ResultsWindow::copyClass);
+    for (QPushButton *each : {saveClass, copyClass})
+        each->setEnabled(false);
+    connect(&class_, &ClassResults::changed, this, [this, saveClass, copyClass] {
+        saveClass->setEnabled(!class_.isEmpty());
+        copyClass->setEnabled(!class_.isEmpty());
+        scheduleRefresh();
+    });
+
+    classNotes_ = new QLabel(page);
+    classNotes_->setObjectName(QStringLiteral("classNotes"));
+    classNotes_->setWordWrap(true);
+    classNotes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    classNotes_->hide();
+
+    // The learners and what is done with them, in a column of their own
+    // beside the charts, so that the window is no wider than with this
+    // computer's experiments.
+    auto *learnersColumn = new QVBoxLayout;
+    learnersColumn->setContentsMargins(0, 0, 0, 0);
+    learnersColumn->addWidget(classList_, 1);
+    for (QPushButton *each : {add, tally, removeLearner_, saveClass, copyClass})
+        learnersColumn->addWidget(each);
+
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(0, BaseSpacing, 0, 0);
+    grid->addWidget(classRunning_, 0, 0);
+    grid->addWidget(learners_, 0, 1);
+    grid->addWidget(classHistogram_, 1, 0);
+    grid->addWidget(classAcrossN_, 1, 1);
+    grid->addLayout(learnersColumn, 0, 2, 2, 1);
+    grid->addWidget(classNotes_, 2, 0, 1, 3);
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnStretch(column, 1);
+
+    setTabOrder(add, tally);
+    setTabOrder(tally, removeLearner_);
+    setTabOrder(removeLearner_, saveClass);
+    setTabOrder(saveClass, copyClass);
+    setTabOrder(copyClass, classRunning_);
+    setTabOrder(classRunning_, learners_);
+    setTabOrder(learners_, classHistogram_);
+    setTabOrder(classHistogram_, classAcrossN_);
+    setTabOrder(classAcrossN_, classList_);
+    return page;
+}
+
+bool ResultsWindow::showsClass() const
+{
+    return views_ && views_->currentIndex() == 1;
+}
+
+void ResultsWindow::showClass(bool shown)
+{
+    views_->setCurrentIndex(shown ? 1 : 0);
+}
+
+void ResultsWindow::addResultsFiles(const QStringList &paths)
+{
+    if (paths.isEmpty() || reader_.isReading())
+        return;
+    showClass(true);
+    reader_.read(paths);
+    // Shown only when the reading takes more than a moment (a slow stick,
+    // a huge file); the window goes on meanwhile.
+    reading_ = new QProgressDialog(tr("Reading the class's results..."), tr("Cancel"), 0, int(paths.size()), this);
+    reading_->setObjectName(QStringLiteral("reading"));
+    reading_->setWindowTitle(tr("Adding results"));
+    reading_->setWindowModality(Qt::WindowModal);
+    reading_->setMinimumDuration(SavingShownAfterMilliseconds);
+    reading_->setAutoClose(false);
+    reading_->setAutoReset(false);
+    reading_->setValue(0);
+    connect(&reader_, &ClassReader::progressed, reading_, &QProgressDialog::setValue, Qt::UniqueConnection);
+    connect(reading_, &QProgressDialog::canceled, &reader_, &ClassReader::cancel);
+}
+
+void ResultsWindow::filesRead(const ClassReader::Outcomes &outcomes, bool cancelled)
+{
+    if (reading_) {
+        reading_->hide();
+        reading_->deleteLater();
+    }
+    if (cancelled) {
+        classNotes_->setText(tr("Adding was cancelled: no file was added."));
+        classNotes_->show();
+        return;
+    }
+    int added = 0;
+    QStringList notes;
+    for (const ClassReader::FileOutcome &each : outcomes) {
+        const QString name = QFileInfo(each.path).fileName();
+        if (!each.outcome.run) {
+            notes << tr("%1 was not added: %2.").arg(name, each.outcome.problem);
+            continue;
+        }
+        const QString label = each.outcome.run->label;
+        switch (class_.add(*each.outcome.run)) {
+        case ClassResults::Addition::Added:
+            ++added;
+            break;
+        case ClassResults::Addition::Replaced:
+            ++added;
+            notes << tr("%1 is %2's run again, saved later: it takes the place of the earlier file.")
+                         .arg(name, label);
+            break;
+        case ClassResults::Addition::AlreadyThere:
+            notes << tr("%1 is %2's run, already in the class: it counts once.").arg(name, label);
+            break;
+        }
+    }
+    QString text = added == 1 ? tr("1 file added.") : tr("%1 files added.").arg(QLocale().toString(added));
+    if (!notes.isEmpty())
+        text += QLatin1Char(' ') + notes.join(QLatin1Char(' '));
+    classNotes_->setText(text);
+    classNotes_->show();
+    announcer_->announce(text + QLatin1Char(' ') + ClassReport(class_).summary());
+}
+
+void ResultsWindow::addTally()
+{
+    std::optional<LearnerRun> tally = dialogs_.askTally(this, results_.shotsPerExperiment());
+    if (!tally || tally->experiments <= 0)
+        return;
+    tally->source.clear();
+    tally->hits.clear();
+    tally->successes = std::clamp<qint64>(tally->successes, 0, tally->experiments);
+    class_.add(*tally);
+    showClass(true);
+}
+
+void ResultsWindow::removeChosenLearners()
+{
+    QList<int> rows;
+    for (const QModelIndex &index : classList_->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (int row : rows)
+        class_.remove(row);
+}
+
+void ResultsWindow::saveClass()
+{
+    if (class_.isEmpty())
+        return;
+    QString path = dialogs_.saveClassName(this, QStringLiteral("shootalot-class.csv"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    const QString failure = SafeFile::writeWhole(path, ClassReport(class_).csv());
+    if (!failure.isEmpty())
+        dialogs_.tellFailure(this, tr("The class could not be saved to %1: %2. Nothing there was changed.")
+                                       .arg(QDir::toNativeSeparators(path), failure));
+}
+
+void ResultsWindow::copyClass()
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setText(QString::fromUtf8(ClassReport(class_).csv('\t')));
+}
+
+void ResultsWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void ResultsWindow::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    addResultsFiles(paths);
+}
 
 QSize ResultsWindow::openingSize()
 {
@@ -353,7 +637,7 @@ QStringList ResultsWindow::runCaptions()
 
 void ResultsWindow::announceSummary()
 {
-    announcer_->announce(ResultsReport(results_).summary());
+    announcer_->announce(showsClass() ? ClassReport(class_).summary() : ResultsReport(results_).summary());
 }
 
 void ResultsWindow::showEvent(QShowEvent *event)
@@ -425,7 +709,7 @@ void ResultsWindow::refresh()
     if (!isVisible())
         return;
     const ResultsReport report(results_);
-    const QString summary = report.summary();
+    const QString summary = showsClass() ? ClassReport(class_).summary() : report.summary();
     if (summary_->text() != summary) {
         summary_->setText(summary);
         summary_->setAccessibleDescription(summary);
@@ -441,6 +725,16 @@ void ResultsWindow::refresh()
     missGrid_->setExperiments(lastHundred, report.lastHundredInWords());
     histogram_->setChart(ResultsCharts::hitsPerExperiment(results_));
     acrossN_->setChart(ResultsCharts::acrossN(results_));
+    if (showsClass()) {
+        // The class's prediction is the one typed here.
+        class_.setPredictions(results_.predictions());
+        const ExperimentResults &pooled = class_.pooled();
+        classRunning_->setChart(differenceView_->isChecked() ? ResultsCharts::successesMinusExpected(pooled)
+                                                             : ResultsCharts::runningRate(pooled));
+        classHistogram_->setChart(ResultsCharts::hitsPerExperiment(pooled));
+        classAcrossN_->setChart(ResultsCharts::acrossN(pooled));
+        learners_->setChart(ResultsCharts::learners(class_));
+    }
 }
 
 void ResultsWindow::showPrediction()
@@ -455,7 +749,12 @@ void ResultsWindow::save()
 {
     if (saver_.isSaving())
         return;
-    QString path = dialogs_.saveFileName(this, QStringLiteral("shootalot-results.csv"));
+    // Whose results they are, so that the class can be pooled from the files.
+    const std::optional<QString> learner = dialogs_.askLearner(this, results_.learner());
+    if (!learner)
+        return;
+    results_.setLearner(*learner);
+    QString path = dialogs_.saveFileName(this, fileNameFor(*learner));
     if (path.isEmpty())
         return;
     // A name typed without an extension is a CSV file, as the dialog offers.
@@ -527,11 +826,9 @@ void ResultsWindow::saveAllCharts()
     const QFileInfo given(target.path);
     const QString stem = given.dir().filePath(given.completeBaseName());
     const QString suffix = QLatin1Char('.') + given.suffix();
-    const std::pair<const ChartView *, QString> charts[] = {
-        {runningRate_, stem + QStringLiteral("-running") + suffix},
-        {histogram_, stem + QStringLiteral("-hits") + suffix},
-        {acrossN_, stem + QStringLiteral("-across-n") + suffix},
-    };
+    QList<std::pair<const ChartView *, QString>> charts = chartsShown();
+    for (auto &[chart, name] : charts)
+        name = stem + QLatin1Char('-') + name + suffix;
     // The dialog asked about the name it gave, not about these.
     QStringList there;
     for (const auto &[chart, path] : charts) {
@@ -548,6 +845,18 @@ void ResultsWindow::saveAllCharts()
     }
     if (!failures.isEmpty())
         dialogs_.tellFailure(this, failures.join(QLatin1Char('\n')));
+}
+
+QList<std::pair<const ChartView *, QString>> ResultsWindow::chartsShown() const
+{
+    if (showsClass())
+        return {{classRunning_, QStringLiteral("class-running")},
+                {learners_, QStringLiteral("class-learners")},
+                {classHistogram_, QStringLiteral("class-hits")},
+                {classAcrossN_, QStringLiteral("class-across-n")}};
+    return {{runningRate_, QStringLiteral("running")},
+            {histogram_, QStringLiteral("hits")},
+            {acrossN_, QStringLiteral("across-n")}};
 }
 
 QString ResultsWindow::writePicture(const ChartView &chart, const QString &path, PictureFormat format) const

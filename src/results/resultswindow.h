@@ -2,11 +2,15 @@
 
 #include "charts/chartpicture.h"
 #include "experiment/watchedrun.h"
+#include "results/classreader.h"
+#include "results/classresults.h"
 #include "results/resultssaver.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class Announcer;
 class ChartView;
@@ -16,6 +20,9 @@ class QLabel;
 class QProgressDialog;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
+class QTableView;
+class ClassTableModel;
 class MissGridView;
 class PredictionField;
 class ResultsDialogs;
@@ -54,6 +61,16 @@ public:
     // Whether Save is still writing (on a worker: the window goes on).
     bool isSaving() const { return saver_.isSaving(); }
 
+    // The class pooled from the learners' files and tallies.
+    const ClassResults &classResults() const { return class_; }
+    // Reads the files (on a worker) and adds their runs to the class, as
+    // Add results and a drop do; the class is shown once they are read.
+    void addResultsFiles(const QStringList &paths);
+    bool isReadingFiles() const { return reader_.isReading(); }
+    // Whether the class is shown, rather than this computer's experiments.
+    bool showsClass() const;
+    void showClass(bool shown);
+
 signals:
     void fastRunRequested(qint64 experiments, RunPace pace);
     void stopRequested();
@@ -61,6 +78,8 @@ signals:
     void sideBySideRequested();
 
 protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -85,6 +104,14 @@ private:
     // preview, or exported as PDF.
     void printHandout();
     void exportHandout();
+    QWidget *makeClassPage();
+    void filesRead(const ClassReader::Outcomes &outcomes, bool cancelled);
+    void addTally();
+    void removeChosenLearners();
+    void saveClass();
+    void copyClass();
+    // The charts of the view shown, each with the name of its file.
+    QList<std::pair<const ChartView *, QString>> chartsShown() const;
     // Text grows with the window, as the designed windows' does.
     void scaleText();
 
@@ -111,4 +138,18 @@ private:
     double textScale_ = 1;
     QTimer textScaling_;
     bool refreshPending_ = false;
+
+    ClassResults class_;
+    ClassReader reader_;
+    QPointer<QProgressDialog> reading_;
+    QTabWidget *views_ = nullptr;
+    ChartView *classRunning_ = nullptr;
+    ChartView *classHistogram_ = nullptr;
+    ChartView *classAcrossN_ = nullptr;
+    ChartView *learners_ = nullptr;
+    // Goes before the class it shows (its view learns that it went).
+    std::unique_ptr<ClassTableModel> classTable_;
+    QTableView *classList_ = nullptr;
+    QLabel *classNotes_ = nullptr;
+    QPushButton *removeLearner_ = nullptr;
 };

@@ -43,9 +43,26 @@ public:
     // Prints to a PDF file, as a printer would be given the page.
     void printPreview(QWidget *, const std::function<void(QPrinter &)> &paint) override;
     void tellFailure(QWidget *, const QString &message) override { failures << message; }
+    std::optional<QString> askLearner(QWidget *, const QString &current) override
+    {
+        offeredLearner = current;
+        return learner;
+    }
+    QStringList openResultsFiles(QWidget *) override { return filesToAdd; }
+    std::optional<LearnerRun> askTally(QWidget *, int) override { return tally; }
+    QString saveClassName(QWidget *, const QString &suggestedName) override
+    {
+        suggested = suggestedName;
+        return classPath;
+    }
 
     QString path; // empty: the user cancels
     QString picturePath;
+    std::optional<QString> learner = QString(); // the name Save is given; nothing: cancelled
+    QString offeredLearner;
+    QStringList filesToAdd;
+    std::optional<LearnerRun> tally;
+    QString classPath;
     PictureFormat pictureFormat = PictureFormat::PngForSlide; // the kind chosen in the dialog
     QString pictureTitle;
     QStringList replaceAsked;

@@ -6,17 +6,22 @@
 // Then the Results window after 1,000 experiments at N = 20
 // (results-window<SUFFIX>.png), and its chart across N after 1,000
 // experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png),
-// and a class of 25 pooled at N = 20 (results-class<SUFFIX>.png).
+// a class of 25 pooled at N = 20 (results-class<SUFFIX>.png) and the
+// handout of both (handout<SUFFIX>.png).
 #include "programfixture.h"
 
 #include "look/designlook.h"
 #include "formkit/picturebox.h"
+#include "results/handout.h"
 #include "results/resultsreport.h"
 #include "results/resultswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
+#include <QPageSize>
+#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -62,26 +67,7 @@ int main(int argc, char *argv[])
     program.form1().results().setPrediction(20, 0.6);
     fastRun(1000);
     save(results, QStringLiteral("results-window"));
-    // The same series grown to 10,000: successes minus expected, and the
-    // last hundred.
-    fastRun(9000);
-    results.findChild<QAbstractButton *>(QStringLiteral("differenceView"))->click();
-    program.settle();
-    save(*results.findChild<QWidget *>(QStringLiteral("runningRate")), QStringLiteral("results-difference"));
-    save(*results.findChild<QWidget *>(QStringLiteral("lastHundred")), QStringLiteral("results-last-hundred"));
-    results.findChild<QAbstractButton *>(QStringLiteral("rateView"))->click();
-    program.settle();
-    for (const char *n : {"5", "10", "50"}) {
-        freshSeries(QString::fromLatin1(n));
-        fastRun(1000);
-    }
-    results.resize(1400, 1000); // the chart across N large enough to read on its own
-    QWidget *acrossN = results.findChild<QWidget *>(QStringLiteral("acrossN"));
-    save(*acrossN, QStringLiteral("results-across-n"));
-
     // A class of 25, each learner's file of 20 to 80 experiments at N = 20.
-    results.resize(960, 700);
-    program.settle();
     QTemporaryDir classFolder;
     QStringList files;
     const QStringList names = {"Aiko", "Ben", "Chen", "Dana", "Emil", "Fatima", "Goro", "Hana", "Ines",
@@ -108,6 +94,37 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     program.settle();
     save(results, QStringLiteral("results-class"));
+    // The handout of both, on A4, drawn at one and a half times its pixels.
+    {
+        const QSizeF page = QPageSize(QPageSize::A4).sizePixels(96);
+        QImage sheet((page * 1.5).toSize(), QImage::Format_RGB32);
+        sheet.setDevicePixelRatio(1.5);
+        QPainter painter(&sheet);
+        Handout(program.form1().results(), QDate::currentDate(), &results.classResults()).paint(painter, page);
+        painter.end();
+        const QString path = out.filePath(QStringLiteral("handout") + suffix + QStringLiteral(".png"));
+        sheet.save(path);
+        std::printf("wrote %s\n", qPrintable(path));
+    }
+    results.showClass(false);
+    program.settle();
+
+    // The same series grown to 10,000: successes minus expected, and the
+    // last hundred.
+    fastRun(9000);
+    results.findChild<QAbstractButton *>(QStringLiteral("differenceView"))->click();
+    program.settle();
+    save(*results.findChild<QWidget *>(QStringLiteral("runningRate")), QStringLiteral("results-difference"));
+    save(*results.findChild<QWidget *>(QStringLiteral("lastHundred")), QStringLiteral("results-last-hundred"));
+    results.findChild<QAbstractButton *>(QStringLiteral("rateView"))->click();
+    program.settle();
+    for (const char *n : {"5", "10", "50"}) {
+        freshSeries(QString::fromLatin1(n));
+        fastRun(1000);
+    }
+    results.resize(1400, 1000); // the chart across N large enough to read on its own
+    QWidget *acrossN = results.findChild<QWidget *>(QStringLiteral("acrossN"));
+    save(*acrossN, QStringLiteral("results-across-n"));
 
     program.click(program.ui().Command6); // Help
     save(*program.form2().window(), QStringLiteral("help-window"));

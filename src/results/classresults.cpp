@@ -6,6 +6,27 @@ ClassResults::ClassResults(QObject *parent) : QObject(parent), pooled_(std::make
 
 ClassResults::Addition ClassResults::add(LearnerRun run)
 {
+    const Addition addition = include(std::move(run));
+    if (addition != Addition::AlreadyThere)
+        pool();
+    return addition;
+}
+
+std::vector<ClassResults::Addition> ClassResults::add(std::vector<LearnerRun> runs)
+{
+    std::vector<Addition> additions;
+    bool changed = false;
+    for (LearnerRun &run : runs) {
+        additions.push_back(include(std::move(run)));
+        changed = changed || additions.back() != Addition::AlreadyThere;
+    }
+    if (changed)
+        pool();
+    return additions;
+}
+
+ClassResults::Addition ClassResults::include(LearnerRun run)
+{
     // One run is one learner's, however many of its files are added: the
     // one with the most experiments is kept. A file without a run's name
     // (the program's first version) is the same run only when it is the
@@ -21,11 +42,9 @@ ClassResults::Addition ClassResults::add(LearnerRun run)
         if (run.experiments <= kept.experiments)
             return Addition::AlreadyThere;
         kept = std::move(run);
-        pool();
         return Addition::Replaced;
     }
     learners_.push_back(std::move(run));
-    pool();
     return Addition::Added;
 }
 

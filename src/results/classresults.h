@@ -27,6 +27,8 @@ public:
     explicit ClassResults(QObject *parent = nullptr);
 
     Addition add(LearnerRun run);
+    // Many at once, pooled once: what became of each, in order.
+    std::vector<Addition> add(std::vector<LearnerRun> runs);
     void remove(qsizetype index);
     void clear();
 
@@ -45,6 +47,8 @@ signals:
     void changed();
 
 private:
+    // Adds without pooling.
+    Addition include(LearnerRun run);
     void pool();
 
     std::vector<LearnerRun> learners_;

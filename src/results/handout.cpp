@@ -1,6 +1,8 @@
 #include "results/handout.h"
 
 #include "charts/chartpicture.h"
+#include "results/classreport.h"
+#include "results/classresults.h"
 #include "results/experimentresults.h"
 #include "results/resultscharts.h"
 #include "results/resultsreport.h"
@@ -28,12 +30,16 @@ QFont pageFont(double pixels, bool bold = false)
 
 } // namespace
 
-Handout::Handout(const ExperimentResults &results, QDate date)
+Handout::Handout(const ExperimentResults &results, QDate date, const ClassResults *pool)
     : summary_(ResultsReport(results).summary()),
       runningRate_(ResultsCharts::runningRate(results)),
       histogram_(ResultsCharts::hitsPerExperiment(results)),
       acrossN_(ResultsCharts::acrossN(results))
 {
+    if (pool && !pool->isEmpty()) {
+        summary_ += QStringLiteral("\n\n") + ClassReport(*pool).summary();
+        learners_ = ResultsCharts::learners(*pool);
+    }
     const QLocale locale;
     caption_ = tr("%1 experiments at N = %2, %3")
                    .arg(locale.toString(results.experiments()))
@@ -65,8 +71,11 @@ Handout::Layout Handout::layOut(const QSizeF &page) const
     const double top = layout.summary.bottom() + gap;
     const double left = std::max(0.0, inside.bottom() - top - gap);
     const double upper = left * 0.5;
-    layout.runningRate = QRectF(inside.left(), top, inside.width(), upper);
     const double half = (inside.width() - gap) / 2;
+    // With a class, each learner's rate beside the running rate.
+    layout.runningRate = QRectF(inside.left(), top, learners_ ? half : inside.width(), upper);
+    if (learners_)
+        layout.learners = QRectF(inside.left() + half + gap, top, half, upper);
     layout.histogram = QRectF(inside.left(), top + upper + gap, half, left - upper);
     layout.acrossN = QRectF(inside.left() + half + gap, top + upper + gap, half, left - upper);
     return layout;
@@ -83,8 +92,11 @@ void Handout::paint(QPainter &painter, const QSizeF &page) const
     painter.setFont(pageFont(14.7));
     painter.drawText(layout.summary, Qt::TextWordWrap, summary_);
     const QFont chartFont = pageFont(12);
-    for (const auto &[chart, where] : {std::pair{&runningRate_, layout.runningRate},
-                                       std::pair{&histogram_, layout.histogram}, std::pair{&acrossN_, layout.acrossN}}) {
+    QList<std::pair<const ChartData *, QRectF>> charts = {
+        {&runningRate_, layout.runningRate}, {&histogram_, layout.histogram}, {&acrossN_, layout.acrossN}};
+    if (learners_)
+        charts.append({&*learners_, layout.learners});
+    for (const auto &[chart, where] : charts) {
         painter.save();
         painter.translate(where.topLeft());
         ChartPicture(*chart, QString(), where.size().toSize(), chartFont).paint(painter);

@@ -8,11 +8,15 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
+
+class ClassResults;
 class ExperimentResults;
 class QPainter;
 
 // One page to hand out or pin up: what the experiments found in words
-// (the prediction and how far off it was included), the three charts and
+// (the prediction and how far off it was included), the three charts, the
+// class pooled when there is one (in words, and each learner's rate) and
 // the date, laid out on A4 or Letter in the light look. Drawn from the
 // results, so that the printer and a PDF get vectors and text.
 class Handout
@@ -20,7 +24,8 @@ class Handout
     Q_DECLARE_TR_FUNCTIONS(Handout)
 
 public:
-    Handout(const ExperimentResults &results, QDate date);
+    // pool: the class, drawn too unless it is null or empty.
+    Handout(const ExperimentResults &results, QDate date, const ClassResults *pool = nullptr);
 
     // Where each part goes on a page `page` long and wide (in pixels at 96
     // to the inch), its margins kept.
@@ -31,6 +36,7 @@ public:
         QRectF runningRate;
         QRectF histogram;
         QRectF acrossN;
+        QRectF learners; // empty without a class
     };
     Layout layOut(const QSizeF &page) const;
 
@@ -53,4 +59,5 @@ private:
     ChartData runningRate_;
     ChartData histogram_;
     ChartData acrossN_;
+    std::optional<ChartData> learners_;
 };

@@ -491,16 +491,24 @@ void ResultsWindow::filesRead(const ClassReader::Outcomes &outcomes, bool cancel
         classNotes_->show();
         return;
     }
+    // The files read, pooled at once; then what became of each.
+    std::vector<LearnerRun> runs;
+    for (const ClassReader::FileOutcome &each : outcomes) {
+        if (each.outcome.run)
+            runs.push_back(*each.outcome.run);
+    }
+    const std::vector<ClassResults::Addition> additions = class_.add(std::move(runs));
     int added = 0;
     QStringList notes;
+    std::size_t next = 0;
     for (const ClassReader::FileOutcome &each : outcomes) {
         const QString name = QFileInfo(each.path).fileName();
         if (!each.outcome.run) {
             notes << tr("%1 was not added: %2.").arg(name, each.outcome.problem);
             continue;
         }
-        const QString label = each.outcome.run->label;
-        switch (class_.add(*each.outcome.run)) {
+        const QString &label = each.outcome.run->label;
+        switch (additions.at(next++)) {
         case ClassResults::Addition::Added:
             ++added;
             break;
@@ -514,6 +522,7 @@ void ResultsWindow::filesRead(const ClassReader::Outcomes &outcomes, bool cancel
             break;
         }
     }
+    notes.removeDuplicates(); // a file chosen twice is told of once
     QString text = added == 1 ? tr("1 file added.") : tr("%1 files added.").arg(QLocale().toString(added));
     if (!notes.isEmpty())
         text += QLatin1Char(' ') + notes.join(QLatin1Char(' '));
@@ -870,7 +879,7 @@ QString ResultsWindow::writePicture(const ChartView &chart, const QString &path,
 
 void ResultsWindow::printHandout()
 {
-    const Handout handout(results_, QDate::currentDate());
+    const Handout handout(results_, QDate::currentDate(), &class_);
     dialogs_.printPreview(this, [&handout](QPrinter &printer) {
         // On the printer's own paper, as its page setup has it.
         printer.setFullPage(true); // the handout keeps its own margins
@@ -891,7 +900,7 @@ void ResultsWindow::exportHandout()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     const QString failure =
-        SafeFile::writeWhole(path, Handout(results_, QDate::currentDate()).pdf(Handout::paperFor(QLocale())));
+        SafeFile::writeWhole(path, Handout(results_, QDate::currentDate(), &class_).pdf(Handout::paperFor(QLocale())));
     if (!failure.isEmpty())
         dialogs_.tellFailure(this, tr("The handout could not be saved to %1: %2. Nothing there was changed.")
                                        .arg(QDir::toNativeSeparators(path), failure));

@@ -5,7 +5,8 @@
 # entered, and Space is pressed five times on Firing: Orca must speak every
 # shot, and the verdict with the success rate. Then F2 opens the Results
 # window, and a fast run of 100 experiments from its keyboard must be
-# summed up aloud. Any KEYS are pressed once N is entered (the zoom keys,
+# summed up aloud; then two learners' files added in its Class tab, through
+# the file dialog, must be pooled aloud. Any KEYS are pressed once N is entered (the zoom keys,
 # say). Exits 77 (skipped), saying why, where a part is missing.
 #   orca-speech.sh PROGRAM [KEYS...]
 program=$1
@@ -45,6 +46,13 @@ kill -0 $orca 2>/dev/null || { echo "skipped: Orca did not start here"; exit 77;
 openbox >/dev/null 2>&1 & wm=$!
 for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
+# Two learners' files, where the file dialog opens (the Documents folder).
+mkdir -p "$work/Documents"
+printf 'experiment,shots,hits,verdict,success_rate\n1,20,2,success,1\n2,20,0,failure,0.5\n' \
+  >"$work/Documents/Aiko.csv"
+printf 'experiment,shots,hits,verdict,success_rate\n1,20,1,success,1\n2,20,0,failure,0.5\n3,20,1,success,0.6666667\n' \
+  >"$work/Documents/Ben.csv"
+
 (cd "$work" && exec "$program") & app=$!
 for _ in $(seq 100); do
   xdotool search --name "Setting the number of shots of the gun" >/dev/null 2>&1 && break; sleep 0.1
@@ -68,6 +76,14 @@ xdotool key Tab # from the prediction to "Run 100"
 sleep 0.5
 xdotool key space
 sleep 2.5
+xdotool key alt+a # the Class tab
+sleep 1
+xdotool key alt+e # Add results...
+for _ in $(seq 100); do xdotool search --name "^Add the class's results$" >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 1
+xdotool type '"Aiko.csv" "Ben.csv"'
+xdotool key Return
+sleep 3
 stop # Orca's log is whole once it has ended
 
 grep -q "Screen reader on" "$work/orca.log" || { echo "skipped: Orca never came up here"; exit 77; }
@@ -80,4 +96,6 @@ grep -qE "Shot 5: (hit|miss)\. (成功|失敗)\. Success rate [01]\.[0-9]{7}\." 
   || { echo "Orca never said the last shot with the verdict and the rate"; exit 1; }
 grep -qE "After 101 experiments at N = 5: [0-9]+ successes, a success rate of [0-9.]+ %\." <<<"$spoken" \
   || { echo "Orca never read the Results window's summary after the fast run"; exit 1; }
-echo "Orca spoke every shot, the verdict and the success rate, and the summary of a fast run"
+grep -qE "2 files added\. The class, pooled: 2 learners, 5 experiments at N = 20 with 3 successes" <<<"$spoken" \
+  || { echo "Orca never read the class pooled from two files"; exit 1; }
+echo "Orca spoke every shot, the verdict and the success rate, the summary of a fast run and the class pooled"

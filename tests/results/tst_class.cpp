@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -120,6 +121,7 @@ private slots:
     void aTallyJoinsThePoolAndRemoveTakesALearnerOut();
     void eachLearnerIsNamedByTheKeys();
     void theClassSavedAndCopied();
+    void cancellingAddsNothing();
 };
 
 void TestClass::pooledIsTheSumOfTheFiles_data()
@@ -504,6 +506,31 @@ void TestClass::theClassSavedAndCopied()
     fixture.window().findChild<QPushButton *>(QStringLiteral("copyClass"))->click();
     QVERIFY2(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("learner\tshots\texperiments")),
              qPrintable(QGuiApplication::clipboard()->text()));
+}
+
+void TestClass::cancellingAddsNothing()
+{
+    ClassFixture fixture;
+    QTemporaryDir folder;
+    const QString path = write(folder, QStringLiteral("long.csv"), csvOf(seriesOf(20, 20000, 3, QStringLiteral("Long"))));
+    // Many files to read: the reading is still under way when Cancel comes.
+    QStringList paths;
+    for (int i = 0; i < 200; ++i)
+        paths << path;
+    ResultsWindow &window = fixture.window();
+    window.addResultsFiles(paths);
+    QVERIFY(window.isReadingFiles());
+    auto *progress = window.findChild<QProgressDialog *>(QStringLiteral("reading"));
+    QVERIFY(progress);
+    auto *cancel = progress->findChild<QPushButton *>();
+    QVERIFY(cancel);
+    cancel->click();
+    QVERIFY(QTest::qWaitFor([&window] { return !window.isReadingFiles(); }, 20000));
+    QVERIFY2(fixture.notes().contains(QStringLiteral("cancelled")), qPrintable(fixture.notes()));
+    QVERIFY(fixture.pool().isEmpty());
+    // Nothing is left half done: the next adding goes through.
+    QVERIFY(fixture.add({path}));
+    QCOMPARE(int(fixture.pool().learners().size()), 1);
 }
 
 QTEST_MAIN(TestClass)

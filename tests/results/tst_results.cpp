@@ -1291,44 +1291,65 @@ void TestResults::allChartsSavedAtOnce()
 void TestResults::theHandoutFitsItsPage_data()
 {
     QTest::addColumn<int>("paper");
-    QTest::newRow("A4") << int(QPageSize::A4);
-    QTest::newRow("Letter") << int(QPageSize::Letter);
+    QTest::addColumn<bool>("withClass"); // a class pooled: its rates beside the running rate
+    QTest::newRow("A4") << int(QPageSize::A4) << false;
+    QTest::newRow("Letter") << int(QPageSize::Letter) << false;
+    QTest::newRow("A4, with a class") << int(QPageSize::A4) << true;
+    QTest::newRow("Letter, with a class") << int(QPageSize::Letter) << true;
 }
 
 void TestResults::theHandoutFitsItsPage()
 {
     QFETCH(int, paper);
+    QFETCH(bool, withClass);
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
     program.form1().showResults();
     program.form1().results().setPrediction(20, 1.0);
     fastRun(program, 1000);
-    const Handout handout(program.form1().results(), QDate(2026, 12, 11));
+    ClassResults pool;
+    if (withClass) {
+        for (int learner = 0; learner < 25; ++learner) {
+            LearnerRun run;
+            run.label = QStringLiteral("Learner %1 with a name as long as a group's").arg(learner);
+            run.shots = 20;
+            run.experiments = 20 + learner;
+            run.successes = 17 + learner % 5;
+            pool.add(run);
+        }
+    }
+    const Handout handout(program.form1().results(), QDate(2026, 12, 11), &pool);
     const QSizeF page = QPageSize(QPageSize::PageSizeId(paper)).sizePixels(96);
     const QRectF printable = QRectF(QPointF(), page).adjusted(Handout::Margin, Handout::Margin, -Handout::Margin,
                                                                -Handout::Margin);
     const Handout::Layout layout = handout.layOut(page);
-    const QList<QRectF> parts = {layout.title, layout.summary, layout.runningRate, layout.histogram, layout.acrossN};
+    QList<QRectF> parts = {layout.title, layout.summary, layout.runningRate, layout.histogram, layout.acrossN};
+    QCOMPARE(layout.learners.isEmpty(), !withClass);
+    if (withClass)
+        parts << layout.learners;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         QVERIFY2(printable.contains(parts[i]), qPrintable(QStringLiteral("part %1 is cut").arg(i)));
         for (qsizetype j = i + 1; j < parts.size(); ++j)
             QVERIFY2(!parts[i].intersects(parts[j]), qPrintable(QStringLiteral("parts %1 and %2 overlap").arg(i).arg(j)));
     }
     // Each chart large enough to read on paper.
-    for (const QRectF &chart : {layout.runningRate, layout.histogram, layout.acrossN})
+    for (const QRectF &chart : parts.mid(2))
         QVERIFY(chart.width() >= 250 && chart.height() >= 200);
 }
 
 void TestResults::theHandoutPrintedAndExported_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("printed through the print preview") << "print";
-    QTest::newRow("exported as PDF") << "export";
+    QTest::addColumn<bool>("withClass"); // two learners' files added first
+    QTest::newRow("printed through the print preview") << "print" << false;
+    QTest::newRow("exported as PDF") << "export" << false;
+    QTest::newRow("exported as PDF, with a class") << "export" << true;
 }
 
 void TestResults::theHandoutPrintedAndExported()
 {
     QFETCH(QString, how);
+    QFETCH(bool, withClass);
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));
     program.form1().showResults();
@@ -1336,6 +1357,19 @@ void TestResults::theHandoutPrintedAndExported()
     fastRun(program, 1000);
     ResultsWindow &window = *program.form1().resultsWindow();
     QTemporaryDir folder;
+    if (withClass) {
+        const QByteArray file = "experiment,shots,hits,verdict,success_rate\n1,20,2,success,1\n2,20,0,failure,0.5\n";
+        QStringList paths;
+        for (const QString name : {QStringLiteral("Aiko.csv"), QStringLiteral("Ben.csv")}) {
+            QFile learner(folder.filePath(name));
+            QVERIFY(learner.open(QIODevice::WriteOnly));
+            learner.write(name == u"Ben.csv" ? file + "3,20,1,success,0.6666667\n" : file);
+            paths << learner.fileName();
+        }
+        window.addResultsFiles(paths);
+        QTRY_VERIFY(!window.isReadingFiles());
+        QCOMPARE(int(window.classResults().learners().size()), 2);
+    }
     const QString path = folder.filePath(QStringLiteral("handout.pdf"));
     if (how == "print") {
         program.resultsDialogs.printedTo = path;
@@ -1360,6 +1394,9 @@ void TestResults::theHandoutPrintedAndExported()
                              QStringLiteral("%1 successes").arg(results.successes()), QStringLiteral("87.84 %"),
                              QStringLiteral("Your prediction, 60.00 %"), QStringLiteral("Hits per experiment")})
         QVERIFY2(read.contains(w), qPrintable(w + QStringLiteral(" not in: ") + read));
+    const QString pooled = QStringLiteral("The class, pooled: 2 learners, 5 experiments at N = 20 with 3 successes");
+    QCOMPARE(read.contains(pooled), withClass);
+    QCOMPARE(read.contains(QStringLiteral("Each learner's success rate")), withClass);
 }
 
 void TestResults::noTwoControlsShareAMnemonic_data()

@@ -52,22 +52,30 @@ QString ClassReport::summary() const
     const double theory = stats::theoryRate(n);
     const double rate = tally.experiments > 0 ? double(tally.successes) / double(tally.experiments) : 0;
     const double band = 2 * stats::standardError(theory, tally.experiments);
-    QString text = tr("The class, pooled: %1 learners, %2 experiments at N = %3 with %4 successes, a success "
-                      "rate of %5.")
-                       .arg(count(learners), count(tally.experiments))
-                       .arg(n)
-                       .arg(count(tally.successes), ResultsReport::percent(rate));
+    QString text = learners == 1
+                       ? tr("The class, pooled: 1 learner, %1 experiments at N = %2 with %3 successes, a success "
+                            "rate of %4.")
+                             .arg(count(tally.experiments))
+                             .arg(n)
+                             .arg(count(tally.successes), ResultsReport::percent(rate))
+                       : tr("The class, pooled: %1 learners, %2 experiments at N = %3 with %4 successes, a success "
+                            "rate of %5.")
+                             .arg(count(learners), count(tally.experiments))
+                             .arg(n)
+                             .arg(count(tally.successes), ResultsReport::percent(rate));
     text += QLatin1Char(' ');
     text += std::abs(rate - theory) <= band
                 ? tr("That is within 2 standard errors (%1 points) of the theory, %2.")
                       .arg(QLocale().toString(band * 100, 'f', 1), ResultsReport::percent(theory))
                 : tr("That is further than 2 standard errors (%1 points) from the theory, %2.")
                       .arg(QLocale().toString(band * 100, 'f', 1), ResultsReport::percent(theory));
-    text += QLatin1Char(' ')
-          + tr("%1 of the %2 learners' own rates lie within 2 standard errors of the theory; about 95 % should.")
-                .arg(count(withinTwoStandardErrors()), count(learners));
+    if (learners > 1)
+        text += QLatin1Char(' ')
+              + tr("%1 of the %2 learners' own rates lie within 2 standard errors of the theory; about 95 % should.")
+                    .arg(count(withinTwoStandardErrors()), count(learners));
     if (elsewhere > 0)
-        text += QLatin1Char(' ') + tr("%1 more at other numbers of shots count in the chart across N.").arg(count(elsewhere));
+        text += QLatin1Char(' ')
+              + tr("%1 more at other numbers of shots count in the chart across N.").arg(count(elsewhere));
     return text;
 }
 

@@ -31,20 +31,35 @@ QFont pageFont(double pixels, bool bold = false)
 } // namespace
 
 Handout::Handout(const ExperimentResults &results, QDate date, const ClassResults *pool)
-    : summary_(ResultsReport(results).summary()),
-      runningRate_(ResultsCharts::runningRate(results)),
-      histogram_(ResultsCharts::hitsPerExperiment(results)),
-      acrossN_(ResultsCharts::acrossN(results))
 {
-    if (pool && !pool->isEmpty()) {
-        summary_ += QStringLiteral("\n\n") + ClassReport(*pool).summary();
+    const bool withClass = pool && !pool->isEmpty();
+    // A teacher's computer that pooled the class but ran nothing itself
+    // hands out the class's charts.
+    const bool classOnly = withClass && results.experiments() == 0;
+    const ExperimentResults &shown = classOnly ? pool->pooled() : results;
+    runningRate_ = ResultsCharts::runningRate(shown);
+    histogram_ = ResultsCharts::hitsPerExperiment(shown);
+    acrossN_ = ResultsCharts::acrossN(shown);
+    if (!classOnly)
+        summary_ = ResultsReport(results).summary();
+    if (withClass) {
+        if (!summary_.isEmpty())
+            summary_ += QStringLiteral("\n\n");
+        summary_ += ClassReport(*pool).summary();
         learners_ = ResultsCharts::learners(*pool);
     }
     const QLocale locale;
-    caption_ = tr("%1 experiments at N = %2, %3")
-                   .arg(locale.toString(results.experiments()))
-                   .arg(results.shotsPerExperiment())
-                   .arg(locale.toString(date, QLocale::LongFormat));
+    const QString when = locale.toString(date, QLocale::LongFormat);
+    const auto pooledTally = shown.acrossN().find(shown.shotsPerExperiment());
+    const qint64 pooledExperiments = pooledTally == shown.acrossN().end() ? 0 : pooledTally->second.experiments;
+    caption_ = classOnly ? tr("The class pooled: %1 experiments at N = %2, %3")
+                               .arg(locale.toString(pooledExperiments))
+                               .arg(shown.shotsPerExperiment())
+                               .arg(when)
+                         : tr("%1 experiments at N = %2, %3")
+                               .arg(locale.toString(results.experiments()))
+                               .arg(results.shotsPerExperiment())
+                               .arg(when);
 }
 
 QString Handout::title() const

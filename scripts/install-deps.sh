@@ -11,12 +11,15 @@ packages=(
   pkg-config           # how CMake finds libsndfile
   qt6-base-dev         # Qt Core, Gui, Widgets and Test; brings libqt6gui6 with the xcb and offscreen platform plugins
   qt6-svg-dev          # Qt SVG, which writes the charts as SVG pictures
+  qt6-tools-dev qt6-l10n-tools # Qt's LinguistTools: lupdate keeps the translations, lrelease builds them in
+  qt6-translations-l10n # Qt's own words (dialog buttons, the file dialog) in the learner's language
   libpulse-dev         # the PulseAudio client library, which sends the sound cues to the sound server
   libsndfile1-dev      # libsndfile, which decodes them (any WAV flavour, and reports damage)
   libfontconfig-dev    # fontconfig, whose configuration the program starts reading before Qt asks for it
   libgl-dev            # Qt's CMake package asks for the OpenGL headers
   fonts-morisawa-bizud-gothic # BIZ UDPGothic, the stand-in for the windows' Japanese Gothic face (with a real bold)
   fonts-ipafont-gothic # IPAPGothic, the stand-in where BIZ UDPGothic is missing
+  fonts-noto-cjk       # Noto Sans CJK, the glyphs of the Chinese translation
 )
 # For the tests that meet the program as its users' desktops do.
 test_packages=(

@@ -14,7 +14,8 @@ cmake_minimum_required(VERSION 3.25)
 
 # Each folder, with the folders it builds on directly; what those build on
 # it may use too.
-set(layers runtime experiment look formkit charts sound results forms app)
+set(layers l10n runtime experiment look formkit charts sound results forms app)
+set(below_l10n "")
 set(below_runtime "")
 set(below_experiment runtime)
 set(below_look runtime)
@@ -23,7 +24,7 @@ set(below_charts "")
 set(below_sound runtime)
 set(below_results experiment charts formkit)
 set(below_forms results experiment formkit)
-set(below_app forms formkit sound)
+set(below_app forms formkit sound l10n)
 # The library each folder builds.
 set(library_app startup)
 
@@ -107,7 +108,7 @@ foreach(folder IN LISTS entries)
         foreach(link IN LISTS links)
             # Past the first argument, the library being linked.
             string(REGEX REPLACE "^target_link_libraries\\([ \t\n]*[^ \t\n)]+" "" linked "${link}")
-            string(REGEX MATCHALL "shootalot_[a-z]+|PkgConfig::[A-Z]+|SndFile::[a-z]+" named "${linked}")
+            string(REGEX MATCHALL "shootalot_[a-z0-9]+|PkgConfig::[A-Z]+|SndFile::[a-z]+" named "${linked}")
             foreach(name IN LISTS named)
                 if(name MATCHES "^(PkgConfig::(SNDFILE|PULSE)|SndFile::.*)$" AND NOT folder STREQUAL "sound")
                     fault("src/${folder} links ${name}: only src/sound may use libsndfile and libpulse")

@@ -4,6 +4,7 @@
 #include "formkit/formruntime.h"
 #include "formkit/qtdialogs.h"
 #include "forms/shootalot.h"
+#include "l10n/translations.h"
 #include "runtime/clock.h"
 #include "runtime/mixingrandomgenerator.h"
 #include "sound/cueplayer.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     // The program ends by its own rules: Exit, a cancelled entry, or the
     // last window closed through its frame.
     QApplication::setQuitOnLastWindowClosed(false);
+    const Translations translations;
     design::applyDesignLook();
     watchForLostDisplay();
 

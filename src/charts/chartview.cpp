@@ -2,6 +2,7 @@
 
 #include "charts/chartscale.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,7 +22,8 @@ QString tickText(double value, bool percent)
 {
     const QLocale locale;
     if (percent)
-        return QStringLiteral("%1 %").arg(locale.toString(value * 100, 'f', 0));
+        // Where the sign goes, and the space before it, is the language's.
+        return QCoreApplication::translate("ChartView", "%1 %").arg(locale.toString(value * 100, 'f', 0));
     if (std::abs(value - std::round(value)) < 1e-9)
         return locale.toString(qint64(std::llround(value)));
     return locale.toString(value, 'g', 3);
@@ -79,6 +81,9 @@ struct ChartView::Frame
     double gap = 0;
     double titleHeight = 0;
     double yLabelWidth = 0;
+    // The y axis' title on two lines, where it is too long for one and
+    // two fit; empty when it stands on one.
+    QStringList yTitleLines;
     double sample = 0; // a legend entry's sample of its series
     QList<LegendEntry> legend;
     QList<double> xTicks;
@@ -196,8 +201,24 @@ ChartView::Frame ChartView::frame() const
     f.xTicks = xTicks(chart_);
     for (double tick : f.yTicks)
         f.yLabelWidth = std::max(f.yLabelWidth, metrics.horizontalAdvance(tickText(tick, chart_.yAsPercent)));
-    const double left = f.gap + (chart_.yTitle.isEmpty() ? 0 : f.line + f.gap) + f.yLabelWidth + f.gap;
     const double bottom = height() - f.gap - (chart_.xTitle.isEmpty() ? 0 : f.line) - f.line - f.gap;
+    // A y title longer than its axis goes on two lines, split at the space
+    // nearest its middle, where both fit.
+    const double yRoom = bottom - top + f.gap;
+    if (!chart_.yTitle.isEmpty() && metrics.horizontalAdvance(chart_.yTitle) > yRoom) {
+        qsizetype best = -1;
+        for (qsizetype at = chart_.yTitle.indexOf(u' '); at >= 0; at = chart_.yTitle.indexOf(u' ', at + 1)) {
+            if (best < 0 || std::abs(at - chart_.yTitle.size() / 2) < std::abs(best - chart_.yTitle.size() / 2))
+                best = at;
+        }
+        if (best > 0) {
+            const QStringList lines = {chart_.yTitle.left(best), chart_.yTitle.mid(best + 1)};
+            if (metrics.horizontalAdvance(lines[0]) <= yRoom && metrics.horizontalAdvance(lines[1]) <= yRoom)
+                f.yTitleLines = lines;
+        }
+    }
+    const double yTitleWidth = chart_.yTitle.isEmpty() ? 0 : f.line * std::max<qsizetype>(1, f.yTitleLines.size()) + f.gap;
+    const double left = f.gap + yTitleWidth + f.yLabelWidth + f.gap;
     const double right =
         std::max(f.gap * 2, f.xTicks.isEmpty() ? 0.0
                                                : metrics.horizontalAdvance(tickText(f.xTicks.back(), false)) / 2 + f.gap);
@@ -227,6 +248,24 @@ void ChartView::paintEvent(QPaintEvent *)
     painter.drawPixmap(QPointF(0, 0), backdrop_);
     painter.setRenderHint(QPainter::Antialiasing);
     paintLive(painter, f);
+}
+
+QStringList ChartView::wordsCut() const
+{
+    QStringList cut;
+    const Frame f = frame();
+    const QFontMetricsF metrics(font());
+    for (const Frame::LegendEntry &entry : f.legend) {
+        if (entry.box.right() - f.gap * 1.5 > width() - f.gap * 0.5)
+            cut << entry.series->label;
+    }
+    if (!chart_.xTitle.isEmpty() && metrics.horizontalAdvance(chart_.xTitle) > f.area.width())
+        cut << chart_.xTitle;
+    // The y axis' title may be set smaller, down to two thirds, before it is cut.
+    if (!chart_.yTitle.isEmpty() && f.yTitleLines.isEmpty()
+        && metrics.horizontalAdvance(chart_.yTitle) * 2 / 3 > f.area.height() + f.gap)
+        cut << chart_.yTitle;
+    return cut;
 }
 
 QList<std::pair<int, int>> ChartView::namedPoints() const
@@ -356,7 +395,15 @@ void ChartView::paintBackdrop(QPainter &painter, const Frame &f) const
     if (!chart_.xTitle.isEmpty())
         painter.drawText(QRectF(f.area.left(), height() - f.gap - f.line, f.area.width(), f.line), Qt::AlignCenter,
                          chart_.xTitle);
-    if (!chart_.yTitle.isEmpty()) {
+    if (!f.yTitleLines.isEmpty()) {
+        painter.save();
+        painter.translate(f.gap, f.area.center().y());
+        painter.rotate(-90);
+        const double room = f.area.height() + f.gap;
+        for (qsizetype i = 0; i < f.yTitleLines.size(); ++i)
+            painter.drawText(QRectF(-room / 2, i * f.line, room, f.line), Qt::AlignCenter, f.yTitleLines[i]);
+        painter.restore();
+    } else if (!chart_.yTitle.isEmpty()) {
         painter.save();
         painter.translate(f.gap, f.area.center().y());
         painter.rotate(-90);

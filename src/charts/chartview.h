@@ -32,6 +32,11 @@ public:
     // focus ring.
     void paintPicture(QPainter &painter) const;
 
+    // The chart's words that do not fit at its present size and font (a
+    // legend entry wider than the chart, an axis title longer than its
+    // axis): empty when every word shows whole.
+    QStringList wordsCut() const;
+
     // The named point chosen by the pointer or the arrow keys, if any:
     // its name is shown beside it.
     QString chosenName() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The program's own words: what its dialogs ask and say, and the verdicts.
@@ -20,25 +21,35 @@ inline QString manualFailure() { return QStringLiteral("失敗"); }
 inline QString automaticSuccess() { return QStringLiteral("Success"); }
 inline QString automaticFailure() { return QStringLiteral("Failure"); }
 
-// What a screen reader is told as the experiment goes on.
+// What a screen reader is told as the experiment goes on: beyond the
+// windows' own words, so in the learner's language.
 inline QString shotHeard(int shot, bool hit)
 {
-    return (hit ? QStringLiteral("Shot %1: hit.") : QStringLiteral("Shot %1: miss.")).arg(shot);
+    return (hit ? QCoreApplication::translate("Announcements", "Shot %1: hit.")
+                : QCoreApplication::translate("Announcements", "Shot %1: miss."))
+        .arg(shot);
 }
 inline QString verdictHeard(const QString &verdict, const QString &rate)
 {
-    return QStringLiteral("%1. Success rate %2.").arg(verdict, rate);
+    return QCoreApplication::translate("Announcements", "%1. Success rate %2.").arg(verdict, rate);
 }
 inline QString readyHeard(int shots)
 {
-    return QStringLiteral("Ready: %1 shots per experiment. Firing fires one shot, AutoStart fires "
-                          "them automatically.").arg(shots);
+    return QCoreApplication::translate("Announcements", "Ready: %1 shots per experiment. Firing fires one shot, "
+                                                        "AutoStart fires them automatically.")
+        .arg(shots);
 }
-inline QString automaticHeard() { return QStringLiteral("Automatic firing. Only AutoStop can be used."); }
-inline QString stoppedHeard() { return QStringLiteral("Automatic firing stopped."); }
+inline QString automaticHeard()
+{
+    return QCoreApplication::translate("Announcements", "Automatic firing. Only AutoStop can be used.");
+}
+inline QString stoppedHeard() { return QCoreApplication::translate("Announcements", "Automatic firing stopped."); }
 inline QString plotHeard(int shot, int shots, int hits)
 {
-    return QStringLiteral("Shot %1 of %2, %3 hit(s) in this experiment.").arg(shot).arg(shots).arg(hits);
+    return QCoreApplication::translate("Announcements", "Shot %1 of %2, %3 hit(s) in this experiment.")
+        .arg(shot)
+        .arg(shots)
+        .arg(hits);
 }
 
 } // namespace messages

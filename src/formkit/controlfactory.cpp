@@ -7,6 +7,7 @@
 #include "formkit/mcicontrol.h"
 #include "formkit/picturebox.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -16,6 +17,13 @@
 #include <utility>
 
 namespace {
+
+// What a control is to assistive technology: beyond the window's design,
+// so in the learner's language (the designs mark them for translation).
+QString translatedRole(const QString &role)
+{
+    return role.isEmpty() ? role : QCoreApplication::translate("ControlRole", role.toUtf8().constData());
+}
 
 void applyColours(QWidget &widget, const ControlDesign &c, QPalette::ColorRole backRole)
 {
@@ -30,7 +38,7 @@ void applyColours(QWidget &widget, const ControlDesign &c, QPalette::ColorRole b
 void describe(QWidget &widget, const ControlDesign &c)
 {
     widget.setObjectName(QString::fromLatin1(c.name));
-    widget.setAccessibleDescription(c.role);
+    widget.setAccessibleDescription(translatedRole(c.role));
 }
 
 void addLabel(FormWindow &window, const ControlDesign &c)
@@ -82,7 +90,7 @@ void addPicture(FormWindow &window, const ControlDesign &c)
     auto *picture = new PictureBox(&window, geometry.size() - QSize(2 * PictureBox::FrameWidth, 2 * PictureBox::FrameWidth), c.scaleWidth,
                                    c.scaleHeight);
     describe(*picture, c);
-    picture->setAccessibleName(c.role);
+    picture->setAccessibleName(translatedRole(c.role));
     QPalette p = picture->palette();
     // Without a colour of its own a picture box shows the window's face.
     p.setColor(QPalette::Base, c.backColor ? design::colorFromBgr(*c.backColor)

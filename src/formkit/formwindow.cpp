@@ -20,6 +20,8 @@ constexpr std::array ZoomSteps{0.6, 0.7, 0.8, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.
 FormWindow::FormWindow(const FormDesign &design)
     : layout_(design), announcer_(new Announcer(this))
 {
+    // Laid out as designed in every language, right-to-left ones too.
+    setLayoutDirection(Qt::LeftToRight);
     addKeys();
 }
 

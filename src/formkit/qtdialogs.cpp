@@ -62,6 +62,7 @@ QString QtDialogs::InputBox(const QString &prompt, const QString &title,
                             const QString &defaultText)
 {
     QInputDialog dialog;
+    dialog.setLayoutDirection(Qt::LeftToRight); // as designed, in every language
     standOver(dialog, runtime_.dialogParent());
     dialog.setFont(dialogFont());
     dialog.setInputMode(QInputDialog::TextInput);
@@ -101,6 +102,7 @@ int QtDialogs::MsgBox(const QString &prompt, int /*buttons*/, const QString &tit
 {
     // The program only ever asks for a single OK button without an icon.
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok);
+    box.setLayoutDirection(Qt::LeftToRight); // as designed, in every language
     standOver(box, runtime_.dialogParent());
     box.setFont(dialogFont());
     box.setEscapeButton(QMessageBox::Ok);

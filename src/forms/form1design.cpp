@@ -3,6 +3,8 @@
 #include "look/designlook.h"
 #include "formkit/formdesign.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr quint32 White = 0x00FFFFFF;
@@ -69,10 +71,10 @@ FormDesign makeDesign()
             {.kind = ControlKind::Line, .name = "Line1", .left = 0, .top = 360, .width = 8160},
             {.kind = ControlKind::Multimedia, .name = "MMControl1", .left = 1800, .top = 360,
              .width = 3660, .height = 330, .tabIndex = 14, .visible = false,
-             .role = QStringLiteral("plays the sound cues")},
+             .role = QStringLiteral(QT_TRANSLATE_NOOP("ControlRole", "plays the sound cues"))},
             {.kind = ControlKind::PictureBox, .name = "Picture1", .left = 1080, .top = 600,
              .width = 6015, .height = 5655, .font = FontDesign{9, false}, .tabIndex = 0,
-             .scaleWidth = 500, .scaleHeight = 500, .role = QStringLiteral("Target plot")},
+             .scaleWidth = 500, .scaleHeight = 500, .role = QStringLiteral(QT_TRANSLATE_NOOP("ControlRole", "Target plot"))},
             {.kind = ControlKind::Label, .name = "Label8",
              .caption = QStringLiteral("A person who hits the gun skill once in 10 times shoots the gun"),
              .left = 840, .top = 6360, .width = 6615, .height = 255, .font = FontDesign{12, false},

@@ -435,8 +435,10 @@ QWidget *ResultsWindow::makeClassPage()
     grid->addWidget(classNotes_, 2, 0, 1, 3);
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
-    for (int column = 0; column < 3; ++column)
-        grid->setColumnStretch(column, 1);
+    // The charts take the room; the table scrolls sideways where it must.
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 2);
 
     setTabOrder(add, tally);
     setTabOrder(tally, removeLearner_);

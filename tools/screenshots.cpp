@@ -10,6 +10,7 @@
 // handout of both (handout<SUFFIX>.png).
 #include "programfixture.h"
 
+#include "l10n/translations.h"
 #include "look/designlook.h"
 #include "formkit/picturebox.h"
 #include "results/handout.h"
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     design::applyDesignLook();
+    const Translations translations; // in the desktop's language, as the program is
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     const auto save = [&](QWidget &w, const QString &name, const QRect &area = QRect()) {

@@ -43,7 +43,7 @@
     <name>ClassReport</name>
     <message>
         <source>No class yet: add the results files of the class&apos;s computers (Add results...), or a tally counted by hand.</source>
-        <translation>Noch keine Klasse: Fügen Sie die Ergebnisdateien der Rechner der Klasse hinzu (Ergebnisse hinzufügen...) oder eine von Hand gezählte Strichliste.</translation>
+        <translation>Noch keine Klasse: Füge die Ergebnisdateien der Rechner der Klasse hinzu (Ergebnisse hinzufügen...) oder eine von Hand gezählte Strichliste.</translation>
     </message>
     <message>
         <source>The class, pooled: 1 learner, %1 experiments at N = %2 with %3 successes, a success rate of %4.</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>line %1 is another learner&apos;s (%2, after %3): add each learner&apos;s own file</source>
-        <translation>Zeile %1 gehört jemand anderem (%2, nach %3): fügen Sie die eigene Datei jedes Lernenden hinzu</translation>
+        <translation>Zeile %1 gehört jemand anderem (%2, nach %3): füge die eigene Datei jedes Lernenden hinzu</translation>
     </message>
     <message>
         <source>none named</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>you may not read it</source>
-        <translation>Sie dürfen sie nicht lesen</translation>
+        <translation>du darfst sie nicht lesen</translation>
     </message>
     <message>
         <source>the disk could not be read</source>
@@ -942,7 +942,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>you may not write there</source>
-        <translation>Sie dürfen dort nicht schreiben</translation>
+        <translation>du darfst dort nicht schreiben</translation>
     </message>
     <message>
         <source>the disk can only be read</source>

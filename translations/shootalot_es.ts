@@ -43,7 +43,7 @@
     <name>ClassReport</name>
     <message>
         <source>No class yet: add the results files of the class&apos;s computers (Add results...), or a tally counted by hand.</source>
-        <translation>Todavía no hay clase: añada los archivos de resultados de los ordenadores de la clase (Añadir resultados...) o un recuento hecho a mano.</translation>
+        <translation>Todavía no hay clase: añade los archivos de resultados de los ordenadores de la clase (Añadir resultados...) o un recuento hecho a mano.</translation>
     </message>
     <message>
         <source>The class, pooled: 1 learner, %1 experiments at N = %2 with %3 successes, a success rate of %4.</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>line %1 is another learner&apos;s (%2, after %3): add each learner&apos;s own file</source>
-        <translation>la línea %1 es de otro alumno (%2, después de %3): añada el archivo propio de cada alumno</translation>
+        <translation>la línea %1 es de otro alumno (%2, después de %3): añade el archivo propio de cada alumno</translation>
     </message>
     <message>
         <source>none named</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>you may not read it</source>
-        <translation>no tiene permiso para leerlo</translation>
+        <translation>no tienes permiso para leerlo</translation>
     </message>
     <message>
         <source>the disk could not be read</source>
@@ -942,7 +942,7 @@ Replace them?</source>
     </message>
     <message>
         <source>you may not write there</source>
-        <translation>no tiene permiso para escribir ahí</translation>
+        <translation>no tienes permiso para escribir ahí</translation>
     </message>
     <message>
         <source>the disk can only be read</source>

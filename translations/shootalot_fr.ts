@@ -43,7 +43,7 @@
     <name>ClassReport</name>
     <message>
         <source>No class yet: add the results files of the class&apos;s computers (Add results...), or a tally counted by hand.</source>
-        <translation>Pas encore de classe&#xa0;: ajoutez les fichiers de résultats des ordinateurs de la classe (Ajouter des résultats...) ou un décompte fait à la main.</translation>
+        <translation>Pas encore de classe&#xa0;: ajoute les fichiers de résultats des ordinateurs de la classe (Ajouter des résultats...) ou un décompte fait à la main.</translation>
     </message>
     <message>
         <source>The class, pooled: 1 learner, %1 experiments at N = %2 with %3 successes, a success rate of %4.</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>line %1 is another learner&apos;s (%2, after %3): add each learner&apos;s own file</source>
-        <translation>la ligne&#xa0;%1 est celle d&apos;un autre élève (%2, après&#xa0;%3)&#xa0;: ajoutez le fichier propre à chaque élève</translation>
+        <translation>la ligne&#xa0;%1 est celle d&apos;un autre élève (%2, après&#xa0;%3)&#xa0;: ajoute le fichier propre à chaque élève</translation>
     </message>
     <message>
         <source>none named</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>you may not read it</source>
-        <translation>vous n&apos;avez pas le droit de le lire</translation>
+        <translation>tu n&apos;as pas le droit de le lire</translation>
     </message>
     <message>
         <source>the disk could not be read</source>
@@ -942,7 +942,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>you may not write there</source>
-        <translation>vous n&apos;avez pas le droit d&apos;écrire là</translation>
+        <translation>tu n&apos;as pas le droit d&apos;écrire là</translation>
     </message>
     <message>
         <source>the disk can only be read</source>

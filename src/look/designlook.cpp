@@ -109,6 +109,21 @@ void giveKindsTheirPalette(const QPalette &light)
 
 } // namespace
 
+QFont textFontFor(const QFont &base, const QLocale &locale)
+{
+    QStringList first;
+    if (locale.language() == QLocale::Japanese)
+        first = {QStringLiteral("BIZ UDPGothic"), QStringLiteral("Noto Sans CJK JP")};
+    else if (locale.language() == QLocale::Chinese)
+        first = {locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("Noto Sans CJK TC")
+                                                                  : QStringLiteral("Noto Sans CJK SC")};
+    if (first.isEmpty())
+        return base;
+    QFont font = base;
+    font.setFamilies(first + base.families());
+    return font;
+}
+
 void applyDesignLook()
 {
     // The style the windows have always been drawn in, with the light

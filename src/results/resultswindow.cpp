@@ -103,6 +103,7 @@ ResultsWindow::ResultsWindow(ExperimentResults &results, ResultsDialogs &dialogs
     static const bool accessible = (QAccessible::installFactory(resultsWindowAccessible), true);
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("ResultsWindow"));
+    setFont(design::textFontFor(font(), QLocale()));
     setWindowTitle(tr("Results"));
     setWindowIcon(design::programIcon());
     setPalette(design::lightPalette());

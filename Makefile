@@ -74,14 +74,19 @@ sanitize: build
 # The windows as README.md shows them: at scale 1, at scale 2, under
 # GNOME's dark theme (on a virtual X display), and the real program on a
 # projector and a laptop's screen with a window manager.
+# README's pictures are in English, whatever the desktop's language, but
+# for the two that show the Results window in Japanese and German.
+screenshots: ENGLISH = env LANG=C.UTF-8 LANGUAGE= LC_ALL=
 screenshots: build
 	@bash scripts/install-deps.sh --with-tests --with-tools
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
-	@QT_QPA_PLATFORM=offscreen:configfile=tests/support/offscreen-3840x2160.json QT_SCALE_FACTOR=2 \
+	@$(ENGLISH) QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs
+	@LANG=ja_JP.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs -ja results-window
+	@LANG=de_DE.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs -de results-class
+	@$(ENGLISH) QT_QPA_PLATFORM=offscreen:configfile=tests/support/offscreen-3840x2160.json QT_SCALE_FACTOR=2 \
 	  $(BUILD)/tools/shootalot_screenshots docs -2x
-	@QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
+	@$(ENGLISH) QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
 	  xvfb-run -a $(BUILD)/tools/shootalot_screenshots docs -dark
-	@bash tools/screens.sh $(BUILD)/src/app/shootalot docs
+	@$(ENGLISH) bash tools/screens.sh $(BUILD)/src/app/shootalot docs
 
 # The Debian package, built as Debian builds its own: Release, with the
 # distribution's hardening flags (CMake reads CXXFLAGS and LDFLAGS but not

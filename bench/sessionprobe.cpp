@@ -14,6 +14,7 @@
 //                             ten times a second, as the shot counter does while
 //                             AutoStart fires at N = 5: what any window costs
 //                             at that pace, for comparison; runs until killed
+#include "l10n/translations.h"
 #include "processmemory.h"
 #include "programfixture.h"
 
@@ -79,6 +80,7 @@ public:
 // first), but for the dialogs, which each mode brings.
 struct RealParts
 {
+    Translations translations; // the desktop's language, before any word is shown
     struct Look
     {
         Look() { design::applyDesignLook(); } // style, palette and icon

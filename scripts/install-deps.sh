@@ -32,10 +32,14 @@ test_packages=(
   strace              # a working folder that hangs, made by delaying its system calls
   qt6-multimedia-dev  # the cues through Qt Multimedia, the output of a build without libpulse, tested too
   poppler-utils       # pdftotext, which reads back the charts' PDF pictures
+  locales             # the Japanese and German locales the screen reader and the language tests run in
 )
+# The locales the tests start the program and Orca in.
+test_locales=(ja_JP.UTF-8 de_DE.UTF-8)
+with_tests=no
 for option in "$@"; do
   case "$option" in
-    --with-tests)   packages+=("${test_packages[@]}") ;;
+    --with-tests)   packages+=("${test_packages[@]}"); with_tests=yes ;;
     --with-tools)   packages+=(imagemagick) ;;                            # screenshots
     --with-bench)   packages+=(libbenchmark-dev qt6-multimedia-dev) ;;    # make bench, whose cue timing records with Qt Multimedia
     --with-package) packages+=(dpkg-dev lintian desktop-file-utils appstream) ;; # make package, and its checks
@@ -49,15 +53,30 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   if command -v sudo >/dev/null 2>&1; then sudo_cmd=(sudo); else
-    echo "install-deps: need root or sudo to install ${missing[*]}" >&2; exit 1
+    [ ${#missing[@]} -eq 0 ] || { echo "install-deps: need root or sudo to install ${missing[*]}" >&2; exit 1; }
   fi
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Locales are generated, not installed: each one the tests need, once.
+if [ "$with_tests" = yes ]; then
+  generate=()
+  for l in "${test_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || generate+=("$l")
+  done
+  if [ ${#generate[@]} -gt 0 ]; then
+    echo "Generating the locales ${generate[*]}"
+    for l in "${generate[@]}"; do
+      "${sudo_cmd[@]}" sed -i "s/^# *$l UTF-8/$l UTF-8/" /etc/locale.gen
+    done
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+  fi
+fi

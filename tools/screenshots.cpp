@@ -1,5 +1,6 @@
-// Renders the program's two windows to PNG files, for README.md:
-//   shootalot_screenshots DIR [SUFFIX]
+// Renders the program's two windows to PNG files, for README.md, in the
+// desktop's language:
+//   shootalot_screenshots DIR [SUFFIX [NAME,NAME...]]
 // The main window after a run of automatic shots (main-window<SUFFIX>.png),
 // the target at its middle (plot<SUFFIX>.png), then the help window
 // (help-window<SUFFIX>.png), at whatever scale and theme it is started with.
@@ -36,7 +37,11 @@ int main(int argc, char *argv[])
     const Translations translations; // in the desktop's language, as the program is
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    // The pictures to write, by name; all of them when none is named.
+    const QStringList only = argc > 3 ? QString::fromLocal8Bit(argv[3]).split(u',') : QStringList();
     const auto save = [&](QWidget &w, const QString &name, const QRect &area = QRect()) {
+        if (!only.isEmpty() && !only.contains(name))
+            return;
         const QString path = out.filePath(name + suffix + QStringLiteral(".png"));
         w.grab(area.isNull() ? w.rect() : area).save(path);
         std::printf("wrote %s\n", qPrintable(path));
@@ -105,8 +110,10 @@ int main(int argc, char *argv[])
         Handout(program.form1().results(), QDate::currentDate(), &results.classResults()).paint(painter, page);
         painter.end();
         const QString path = out.filePath(QStringLiteral("handout") + suffix + QStringLiteral(".png"));
-        sheet.save(path);
-        std::printf("wrote %s\n", qPrintable(path));
+        if (only.isEmpty() || only.contains(QStringLiteral("handout"))) {
+            sheet.save(path);
+            std::printf("wrote %s\n", qPrintable(path));
+        }
     }
     results.showClass(false);
     program.settle();

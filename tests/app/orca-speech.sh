@@ -6,7 +6,8 @@
 # shot, and the verdict with the success rate. Then F2 opens the Results
 # window, and a fast run of 100 experiments from its keyboard must be
 # summed up aloud; then two learners' files added in its Class tab, through
-# the file dialog, must be pooled aloud. Any KEYS are pressed once N is entered (the zoom keys,
+# the file dialog, must be pooled aloud. Under LANG=ja_JP.UTF-8 all of it
+# must be said in Japanese. Any KEYS are pressed once N is entered (the zoom keys,
 # say). Exits 77 (skipped), saying why, where a part is missing.
 #   orca-speech.sh PROGRAM [KEYS...]
 program=$1
@@ -19,6 +20,21 @@ if [ -z "${SHOOTALOT_ORCA_INSIDE:-}" ]; then
   [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
   export SHOOTALOT_ORCA_INSIDE=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" "$program" "${keys[@]}"
+fi
+
+# What must be said, in the language the program is started in.
+if [ "${LANG%%_*}" = ja ]; then
+  results_title='^結果$'; add_title='^クラスの結果を追加$'
+  said_shot() { echo "$1発目: (命中|外れ)。"; }
+  said_verdict='5発目: (命中|外れ)。 ?(成功|失敗)。成功率 [01]\.[0-9]{7}。'
+  said_summary='N = 5 で実験 101 回: 成功 [0-9]+ 回、成功率 [0-9.]+%。'
+  said_class='2 個のファイルを追加しました。 クラスの合計: 生徒 2 人、N = 20 の実験 5 回、成功 3 回'
+else
+  results_title='^Results$'; add_title="^Add the class's results$"
+  said_shot() { echo "Shot $1: (hit|miss)\."; }
+  said_verdict='Shot 5: (hit|miss)\. (成功|失敗)\. Success rate [01]\.[0-9]{7}\.'
+  said_summary='After 101 experiments at N = 5: [0-9]+ successes, a success rate of [0-9.]+ %\.'
+  said_class='2 files added\. The class, pooled: 2 learners, 5 experiments at N = 20 with 3 successes'
 fi
 
 work=$(mktemp -d)
@@ -70,7 +86,7 @@ sleep 1
 for _ in 1 2 3 4 5; do xdotool key space; sleep 1.2; done
 sleep 1
 xdotool key F2
-for _ in $(seq 100); do xdotool search --name "^Results$" >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do xdotool search --name "$results_title" >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1.5
 xdotool key Tab # from the prediction to "Run 100"
 sleep 0.5
@@ -79,23 +95,26 @@ sleep 2.5
 xdotool key alt+a # the Class tab
 sleep 1
 xdotool key alt+e # Add results...
-for _ in $(seq 100); do xdotool search --name "^Add the class's results$" >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do xdotool search --name "$add_title" >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 xdotool type '"Aiko.csv" "Ben.csv"'
 xdotool key Return
-sleep 3
+# Orca speaks what it is told in turn, and on a busy machine falls behind
+# (its log names an event well before it speaks it): it is stopped only
+# once it has spoken the last thing said, or after a minute.
+for _ in $(seq 600); do grep -qE "SPEECH OUTPUT: '[^']*$said_class" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 stop # Orca's log is whole once it has ended
 
 grep -q "Screen reader on" "$work/orca.log" || { echo "skipped: Orca never came up here"; exit 77; }
 spoken=$(grep -o "SPEECH OUTPUT: '[^']*'" "$work/orca.log" | sed "s/SPEECH OUTPUT: //")
 printf '%s\n' "$spoken"
 for shot in 1 2 3 4; do
-  grep -qE "Shot $shot: (hit|miss)\." <<<"$spoken" || { echo "Orca never said shot $shot"; exit 1; }
+  grep -qE "$(said_shot $shot)" <<<"$spoken" || { echo "Orca never said shot $shot"; exit 1; }
 done
-grep -qE "Shot 5: (hit|miss)\. (成功|失敗)\. Success rate [01]\.[0-9]{7}\." <<<"$spoken" \
+grep -qE "$said_verdict" <<<"$spoken" \
   || { echo "Orca never said the last shot with the verdict and the rate"; exit 1; }
-grep -qE "After 101 experiments at N = 5: [0-9]+ successes, a success rate of [0-9.]+ %\." <<<"$spoken" \
+grep -qE "$said_summary" <<<"$spoken" \
   || { echo "Orca never read the Results window's summary after the fast run"; exit 1; }
-grep -qE "2 files added\. The class, pooled: 2 learners, 5 experiments at N = 20 with 3 successes" <<<"$spoken" \
+grep -qE "$said_class" <<<"$spoken" \
   || { echo "Orca never read the class pooled from two files"; exit 1; }
 echo "Orca spoke every shot, the verdict and the success rate, the summary of a fast run and the class pooled"

@@ -123,6 +123,9 @@ void ChartView::setFocusColour(const QColor &colour)
 
 void ChartView::setChart(ChartData chart)
 {
+    // New words may need more room than the old (minimumSizeHint).
+    const bool newWords = chart.title != chart_.title || chart.yTitle != chart_.yTitle || chart.xTitle != chart_.xTitle
+                          || chart.series.size() != chart_.series.size();
     if (!sameBackdrop(chart, chart_))
         redrawBackdrop();
     // The point chosen stays chosen while it is there by its name.
@@ -134,6 +137,8 @@ void ChartView::setChart(ChartData chart)
             chosen_ = point;
     }
     setMouseTracking(!namedPoints().isEmpty());
+    if (newWords)
+        updateGeometry();
     if (accessibleName() != chart_.title)
         setAccessibleName(chart_.title);
     if (accessibleDescription() != chart_.description)
@@ -160,9 +165,16 @@ void ChartView::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         redrawBackdrop();
+    if (event->type() == QEvent::FontChange)
+        updateGeometry();
 }
 
 ChartView::Frame ChartView::frame() const
+{
+    return frame(size());
+}
+
+ChartView::Frame ChartView::frame(QSize size) const
 {
     Frame f;
     const QFontMetricsF metrics(font());
@@ -174,7 +186,7 @@ ChartView::Frame ChartView::frame() const
     // A title longer than the chart is wide goes on as many lines as it takes.
     f.titleHeight = std::max(QFontMetricsF(titleFont).height(),
                              QFontMetricsF(titleFont)
-                                 .boundingRect(QRectF(0, 0, std::max(1.0, width() - 2 * f.gap), 10000),
+                                 .boundingRect(QRectF(0, 0, std::max(1.0, size.width() - 2 * f.gap), 10000),
                                                Qt::AlignLeft | Qt::TextWordWrap, chart_.title)
                                  .height());
 
@@ -186,7 +198,7 @@ ChartView::Frame ChartView::frame() const
         if (s.label.isEmpty())
             continue;
         const double entryWidth = f.sample + f.gap * 0.5 + metrics.horizontalAdvance(s.label) + f.gap * 1.5;
-        if (legendX + entryWidth > width() - f.gap && legendX > f.gap) {
+        if (legendX + entryWidth > size.width() - f.gap && legendX > f.gap) {
             legendX = f.gap;
             top += f.line;
         }
@@ -201,7 +213,7 @@ ChartView::Frame ChartView::frame() const
     f.xTicks = xTicks(chart_);
     for (double tick : f.yTicks)
         f.yLabelWidth = std::max(f.yLabelWidth, metrics.horizontalAdvance(tickText(tick, chart_.yAsPercent)));
-    const double bottom = height() - f.gap - (chart_.xTitle.isEmpty() ? 0 : f.line) - f.line - f.gap;
+    const double bottom = size.height() - f.gap - (chart_.xTitle.isEmpty() ? 0 : f.line) - f.line - f.gap;
     // A y title longer than its axis goes on two lines, split at the space
     // nearest its middle, where both fit.
     const double yRoom = bottom - top + f.gap;
@@ -222,7 +234,7 @@ ChartView::Frame ChartView::frame() const
     const double right =
         std::max(f.gap * 2, f.xTicks.isEmpty() ? 0.0
                                                : metrics.horizontalAdvance(tickText(f.xTicks.back(), false)) / 2 + f.gap);
-    f.area = QRectF(QPointF(left, top), QPointF(width() - right, bottom));
+    f.area = QRectF(QPointF(left, top), QPointF(size.width() - right, bottom));
     return f;
 }
 
@@ -248,6 +260,34 @@ void ChartView::paintEvent(QPaintEvent *)
     painter.drawPixmap(QPointF(0, 0), backdrop_);
     painter.setRenderHint(QPainter::Antialiasing);
     paintLive(painter, f);
+}
+
+QSize ChartView::minimumSizeHint() const
+{
+    // Small, but never so small that its words are cut: the plot keeps the
+    // height its y title needs, set on two lines and at two thirds if it must.
+    constexpr int LeastWidth = 240;
+    constexpr int LeastPlotHeight = 40;
+    constexpr int Tall = 10000;
+    const Frame f = frame(QSize(LeastWidth, Tall));
+    const QFontMetricsF metrics(font());
+    double titleNeed = 0;
+    if (!chart_.yTitle.isEmpty()) {
+        // On one line at two thirds of its size, or on two lines split as
+        // frame() splits it, whichever takes less.
+        titleNeed = metrics.horizontalAdvance(chart_.yTitle) * 2 / 3;
+        qsizetype best = -1;
+        for (qsizetype at = chart_.yTitle.indexOf(u' '); at >= 0; at = chart_.yTitle.indexOf(u' ', at + 1)) {
+            if (best < 0 || std::abs(at - chart_.yTitle.size() / 2) < std::abs(best - chart_.yTitle.size() / 2))
+                best = at;
+        }
+        if (best > 0)
+            titleNeed = std::min(titleNeed, std::max(metrics.horizontalAdvance(chart_.yTitle.left(best)),
+                                                     metrics.horizontalAdvance(chart_.yTitle.mid(best + 1))));
+        titleNeed -= f.gap;
+    }
+    const double overhead = Tall - f.area.height();
+    return {LeastWidth, int(std::ceil(overhead + std::max<double>(LeastPlotHeight, titleNeed)))};
 }
 
 QStringList ChartView::wordsCut() const

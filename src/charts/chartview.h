@@ -42,7 +42,7 @@ public:
     QString chosenName() const;
 
     QSize sizeHint() const override { return {420, 260}; }
-    QSize minimumSizeHint() const override { return {240, 140}; }
+    QSize minimumSizeHint() const override;
 
 signals:
     // A named point was pointed at or reached with the arrow keys.
@@ -59,6 +59,7 @@ protected:
 private:
     struct Frame;
     Frame frame() const;
+    Frame frame(QSize size) const;
     // What changes seldom: the axes, their words, the legend and the
     // series that are not live.
     void paintBackdrop(QPainter &painter, const Frame &frame) const;

@@ -188,6 +188,15 @@ void TestLanguages::wordsFit()
     QStringList cut = wordsCut(window);
     QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("this computer's view, %1x%2: ").arg(window.width()).arg(window.height())
                                        + cut.join(QStringLiteral("; "))));
+    // As small as the window goes, as side by side on a small screen.
+    const QSize opening = window.size();
+    window.resize(window.leastSize());
+    ProgramFixture::settle();
+    cut = wordsCut(window);
+    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("at its least, %1x%2: ").arg(window.width()).arg(window.height())
+                                       + cut.join(QStringLiteral("; "))));
+    window.resize(opening);
+    ProgramFixture::settle();
 
     // The class, with a learner from a file and one counted by hand.
     QTemporaryDir folder;

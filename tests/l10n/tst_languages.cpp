@@ -255,6 +255,11 @@ void TestLanguages::theDesktopsLanguage()
         QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("save"))->text(), QStringLiteral("\u4fdd\u5b58(&S)..."));
         QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("close"))->text(), QStringLiteral("\u9589\u3058\u308b(&L)"));
         QVERIFY2(summary.contains(QStringLiteral("\u6210\u529f\u7387")), qPrintable(summary));
+    } else if (expected == u"es") {
+        // Spanish words (LANGUAGE's first that the program speaks), and
+        // the numbers of LANG's locale, Japanese: a dot.
+        QCOMPARE(window.windowTitle(), QStringLiteral("Resultados"));
+        QVERIFY2(summary.contains(QStringLiteral("87.84 %")), qPrintable(summary));
     } else {
         QFAIL("no expectation for this language");
     }

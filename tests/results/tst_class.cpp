@@ -13,6 +13,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QUrl>
 #include <QBuffer>
 #include <QClipboard>
@@ -493,6 +494,22 @@ void TestClass::eachLearnerIsNamedByTheKeys()
     QVERIFY2(chart->chosenName().startsWith(QStringLiteral("The class pooled: ")), qPrintable(chart->chosenName()));
     QCOMPARE(named.size(), 3);
     QCOMPARE(named.last().first().toString(), chart->chosenName());
+
+    // The pointer names the dot it comes near: swept over the chart, it
+    // meets every learner.
+    QStringList met;
+    for (int y = 0; y < chart->height(); y += 3) {
+        for (int x = 0; x < chart->width(); x += 3) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, y), chart->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(chart, &move);
+            const QString name = chart->chosenName().section(u':', 0, 0);
+            if (!met.contains(name))
+                met << name;
+        }
+    }
+    met.sort();
+    QCOMPARE(met, (QStringList{"Few", "Many", "The class pooled"}));
 }
 
 void TestClass::theClassSavedAndCopied()

@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>The last 100 experiments: none judged yet; theory: 100 × 0.9^%1 = %2 of 100 would miss every shot.</source>
-        <translation>Los últimos 100 experimentos: ninguno juzgado todavía; teoría: en 100 × 0,9^%1 = %2 de cada 100 fallarían todos los disparos.</translation>
+        <translation>Los últimos 100 experimentos: ninguno juzgado todavía; teoría: 100 × 0,9^%1 = %2 de cada 100 fallarían todos los disparos.</translation>
     </message>
     <message>
         <source>The last 100 experiments: none judged yet.</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Hits per experiment at N = %1: no experiment judged yet; the failures will be those with 0 hits (expected share 0.9^%1 = %2).</source>
-        <translation>Aciertos por experimento con N = %1: todavía no se ha juzgado ningún experimento; los fallos serán los de 0 aciertos (proporción esperada 0,9^%1 = %2).</translation>
+        <translation>Aciertos por experimento con N = %1: todavía no se ha juzgado ningún experimento; los fracasos serán los de 0 aciertos (proporción esperada 0,9^%1 = %2).</translation>
     </message>
     <message>
         <source>1 hit</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source>Hits per experiment in %1 experiments at N = %2, the failures being those with 0 hits (expected share 0.9^%2 = %3): %4.</source>
-        <translation>Aciertos por experimento en %1 experimentos con N = %2, siendo fallos los de 0 aciertos (proporción esperada 0,9^%2 = %3): %4.</translation>
+        <translation>Aciertos por experimento en %1 experimentos con N = %2, siendo fracasos los de 0 aciertos (proporción esperada 0,9^%2 = %3): %4.</translation>
     </message>
     <message>
         <source>N = %1: %2 in %3 experiments (95 % interval %4 to %5), theory %6</source>

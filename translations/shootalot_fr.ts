@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Hits per experiment at N = %1: no experiment judged yet; the failures will be those with 0 hits (expected share 0.9^%1 = %2).</source>
-        <translation>Touchés par expérience à N =&#xa0;%1&#xa0;: aucune expérience jugée pour l&apos;instant&#xa0;; les échecs seront celles à 0 touché (part attendue 0,9^%1 =&#xa0;%2).</translation>
+        <translation>Touchés par expérience à N =&#xa0;%1&#xa0;: aucune expérience jugée pour l&apos;instant&#xa0;; les échecs seront les expériences à 0 touché (part attendue 0,9^%1 =&#xa0;%2).</translation>
     </message>
     <message>
         <source>1 hit</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source>Hits per experiment in %1 experiments at N = %2, the failures being those with 0 hits (expected share 0.9^%2 = %3): %4.</source>
-        <translation>Touchés par expérience sur&#xa0;%1 expériences à N =&#xa0;%2, les échecs étant celles à 0 touché (part attendue 0,9^%2 =&#xa0;%3)&#xa0;:&#xa0;%4.</translation>
+        <translation>Touchés par expérience sur&#xa0;%1 expériences à N =&#xa0;%2, les échecs étant les expériences à 0 touché (part attendue 0,9^%2 =&#xa0;%3)&#xa0;:&#xa0;%4.</translation>
     </message>
     <message>
         <source>N = %1: %2 in %3 experiments (95 % interval %4 to %5), theory %6</source>

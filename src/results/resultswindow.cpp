@@ -70,8 +70,9 @@ const QColor RefusedField(255, 224, 224);
 const QColor RefusedText(176, 0, 32);
 // How long the window's size rests before its text follows it.
 constexpr int TextScalingRestMilliseconds = 150;
-// A save that takes longer than this shows its progress, with Cancel.
-constexpr int SavingShownAfterMilliseconds = 300;
+// Work on a worker (a save, files read) that takes longer than this shows
+// its progress, with Cancel.
+constexpr int ProgressShownAfterMilliseconds = 300;
 
 // The file Save offers: the learner's name in it, so that a class's files
 // in one folder are told apart.
@@ -471,24 +472,15 @@ void ResultsWindow::addResultsFiles(const QStringList &paths)
     reader_.read(paths);
     // Shown only when the reading takes more than a moment (a slow stick,
     // a huge file); the window goes on meanwhile.
-    reading_ = new QProgressDialog(tr("Reading the class's results..."), tr("Cancel"), 0, int(paths.size()), this);
-    reading_->setObjectName(QStringLiteral("reading"));
-    reading_->setWindowTitle(tr("Adding results"));
-    reading_->setWindowModality(Qt::WindowModal);
-    reading_->setMinimumDuration(SavingShownAfterMilliseconds);
-    reading_->setAutoClose(false);
-    reading_->setAutoReset(false);
-    reading_->setValue(0);
+    reading_ = workProgress(QStringLiteral("reading"), tr("Adding results"), tr("Reading the class's results..."),
+                            int(paths.size()));
     connect(&reader_, &ClassReader::progressed, reading_, &QProgressDialog::setValue, Qt::UniqueConnection);
     connect(reading_, &QProgressDialog::canceled, &reader_, &ClassReader::cancel);
 }
 
 void ResultsWindow::filesRead(const ClassReader::Outcomes &outcomes, bool cancelled)
 {
-    if (reading_) {
-        reading_->hide();
-        reading_->deleteLater();
-    }
+    closeWorkProgress(reading_);
     if (cancelled) {
         classNotes_->setText(tr("Adding was cancelled: no file was added."));
         classNotes_->show();
@@ -776,25 +768,38 @@ void ResultsWindow::save()
     saver_.save(path, results_.series());
     // Shown only when the save takes more than a moment (a long series on
     // a slow disk); the window and the main one go on meanwhile.
-    saving_ = new QProgressDialog(tr("Saving the results to %1...").arg(QDir::toNativeSeparators(path)),
-                                  tr("Cancel"), 0, ResultsSaver::ProgressSteps, this);
-    saving_->setObjectName(QStringLiteral("saving"));
-    saving_->setWindowTitle(tr("Saving"));
-    saving_->setWindowModality(Qt::WindowModal);
-    saving_->setMinimumDuration(SavingShownAfterMilliseconds);
-    saving_->setAutoClose(false);
-    saving_->setAutoReset(false);
-    saving_->setValue(0);
+    saving_ = workProgress(QStringLiteral("saving"), tr("Saving"),
+                           tr("Saving the results to %1...").arg(QDir::toNativeSeparators(path)),
+                           ResultsSaver::ProgressSteps);
     connect(&saver_, &ResultsSaver::progressed, saving_, &QProgressDialog::setValue, Qt::UniqueConnection);
     connect(saving_, &QProgressDialog::canceled, &saver_, &ResultsSaver::cancel);
 }
 
+QProgressDialog *ResultsWindow::workProgress(const QString &name, const QString &title, const QString &label,
+                                            int steps)
+{
+    auto *progress = new QProgressDialog(label, tr("Cancel"), 0, steps, this);
+    progress->setObjectName(name);
+    progress->setWindowTitle(title);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(ProgressShownAfterMilliseconds);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setValue(0);
+    return progress;
+}
+
+void ResultsWindow::closeWorkProgress(QProgressDialog *progress)
+{
+    if (progress) {
+        progress->hide();
+        progress->deleteLater();
+    }
+}
+
 void ResultsWindow::saved(const QString &path, const QString &failure, bool cancelled)
 {
-    if (saving_) {
-        saving_->hide();
-        saving_->deleteLater();
-    }
+    closeWorkProgress(saving_);
     saveButton_->setEnabled(true);
     if (!cancelled && !failure.isEmpty())
         dialogs_.tellFailure(this, tr("The results could not be saved to %1: %2. Nothing there was changed.")

@@ -92,6 +92,10 @@ private:
     void showPrediction();
     void save();
     void saved(const QString &path, const QString &failure, bool cancelled);
+    // The progress of work on a worker, shown once it takes more than a
+    // moment, with Cancel; closed once the work is done.
+    QProgressDialog *workProgress(const QString &name, const QString &title, const QString &label, int steps);
+    static void closeWorkProgress(QProgressDialog *progress);
     void copy();
     ChartPicture pictureOf(const ChartView &chart) const;
     void copyPictureOf(const ChartView &chart);

@@ -29,6 +29,19 @@ QString tickText(double value, bool percent)
     return locale.toString(value, 'g', 3);
 }
 
+// A title split at the space nearest its middle; empty where it has none.
+QStringList inTwoLines(const QString &title)
+{
+    qsizetype best = -1;
+    for (qsizetype at = title.indexOf(u' '); at >= 0; at = title.indexOf(u' ', at + 1)) {
+        if (best < 0 || std::abs(at - title.size() / 2) < std::abs(best - title.size() / 2))
+            best = at;
+    }
+    if (best <= 0)
+        return {};
+    return {title.left(best), title.mid(best + 1)};
+}
+
 void drawMarker(QPainter &painter, const QPointF &centre, ChartSeries::Marker marker, double size)
 {
     switch (marker) {
@@ -218,16 +231,10 @@ ChartView::Frame ChartView::frame(QSize size) const
     // nearest its middle, where both fit.
     const double yRoom = bottom - top + f.gap;
     if (!chart_.yTitle.isEmpty() && metrics.horizontalAdvance(chart_.yTitle) > yRoom) {
-        qsizetype best = -1;
-        for (qsizetype at = chart_.yTitle.indexOf(u' '); at >= 0; at = chart_.yTitle.indexOf(u' ', at + 1)) {
-            if (best < 0 || std::abs(at - chart_.yTitle.size() / 2) < std::abs(best - chart_.yTitle.size() / 2))
-                best = at;
-        }
-        if (best > 0) {
-            const QStringList lines = {chart_.yTitle.left(best), chart_.yTitle.mid(best + 1)};
-            if (metrics.horizontalAdvance(lines[0]) <= yRoom && metrics.horizontalAdvance(lines[1]) <= yRoom)
-                f.yTitleLines = lines;
-        }
+        const QStringList lines = inTwoLines(chart_.yTitle);
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines[0]) <= yRoom
+            && metrics.horizontalAdvance(lines[1]) <= yRoom)
+            f.yTitleLines = lines;
     }
     const double yTitleWidth = chart_.yTitle.isEmpty() ? 0 : f.line * std::max<qsizetype>(1, f.yTitleLines.size()) + f.gap;
     const double left = f.gap + yTitleWidth + f.yLabelWidth + f.gap;
@@ -276,14 +283,10 @@ QSize ChartView::minimumSizeHint() const
         // On one line at two thirds of its size, or on two lines split as
         // frame() splits it, whichever takes less.
         titleNeed = metrics.horizontalAdvance(chart_.yTitle) * 2 / 3;
-        qsizetype best = -1;
-        for (qsizetype at = chart_.yTitle.indexOf(u' '); at >= 0; at = chart_.yTitle.indexOf(u' ', at + 1)) {
-            if (best < 0 || std::abs(at - chart_.yTitle.size() / 2) < std::abs(best - chart_.yTitle.size() / 2))
-                best = at;
-        }
-        if (best > 0)
-            titleNeed = std::min(titleNeed, std::max(metrics.horizontalAdvance(chart_.yTitle.left(best)),
-                                                     metrics.horizontalAdvance(chart_.yTitle.mid(best + 1))));
+        const QStringList lines = inTwoLines(chart_.yTitle);
+        if (!lines.isEmpty())
+            titleNeed = std::min(titleNeed,
+                                 std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1])));
         titleNeed -= f.gap;
     }
     const double overhead = Tall - f.area.height();

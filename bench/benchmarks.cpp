@@ -289,6 +289,46 @@ Pace automaticPace(Resized resized = Resized::Nothing, bool withResults = false)
     return {mean, *std::max_element(intervals.begin(), intervals.end()), cpu};
 }
 
+// A precise 16 ms timer that keeps the longest gap between its ticks: a
+// frame of the screen is missed where it passes 32 ms, and what it is
+// beyond 16 ms is the longest the window's thread was held meanwhile.
+class GapProbe
+{
+public:
+    GapProbe()
+    {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(16);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const qint64 now = clock_.nsecsElapsed();
+            if (last_ >= 0)
+                worst_ = std::max(worst_, double(now - last_) / 1e6);
+            last_ = now;
+        });
+    }
+    void start()
+    {
+        clock_.start();
+        timer_.start();
+    }
+    void stop() { timer_.stop(); }
+    // Handles events until the timer ticks once more.
+    void awaitTick()
+    {
+        const qint64 before = last_;
+        while (last_ == before)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    double seconds() const { return double(clock_.nsecsElapsed()) / 1e9; }
+    double worstMilliseconds() const { return worst_; }
+
+private:
+    QElapsedTimer clock_;
+    QTimer timer_;
+    qint64 last_ = -1;
+    double worst_ = 0;
+};
+
 // A watched run of 10,000 (Shown: watched) after 10^5 experiments at once,
 // the Results window open: the worst gap of a precise 16 ms timer while it
 // plays (a frame of the screen is missed where it passes 32 ms; what it is
@@ -308,28 +348,14 @@ Frames watchedRunFrames()
     ResultsWindow &window = *program.form1().resultsWindow();
     emit window.fastRunRequested(100000, RunPace::AtOnce);
     ProgramFixture::settle();
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = -1;
-    double worst = 0;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    probe.setInterval(16);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        if (last >= 0)
-            worst = std::max(worst, double(now - last) / 1e6);
-        last = now;
-    });
+    GapProbe probe;
     const double cpuBefore = processCpuSeconds();
-    const qint64 started = clock.nsecsElapsed();
     probe.start();
     emit window.fastRunRequested(10000, RunPace::Watch);
     while (program.form1().isWatchingRun())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     probe.stop();
-    const double wall = double(clock.nsecsElapsed() - started) / 1e9;
-    return {worst, 100 * (processCpuSeconds() - cpuBefore) / wall};
+    return {probe.worstMilliseconds(), 100 * (processCpuSeconds() - cpuBefore) / probe.seconds()};
 }
 
 // A class added: 30 learners' files of 10,000 experiments each at N = 20,
@@ -366,31 +392,17 @@ Adding addAClass()
     program.form1().showResults();
     ResultsWindow &window = *program.form1().resultsWindow();
     ProgramFixture::settle();
-    QElapsedTimer clock;
-    qint64 last = -1;
-    double worst = 0;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    probe.setInterval(16);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        if (last >= 0)
-            worst = std::max(worst, double(now - last) / 1e6);
-        last = now;
-    });
-    clock.start();
+    GapProbe probe;
     probe.start();
     window.addResultsFiles(paths);
     while (window.isReadingFiles())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     ProgramFixture::settle(); // the pool drawn
-    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    const double seconds = probe.seconds();
     // One more tick, so that the gap of the last event counts too.
-    const qint64 before = last;
-    while (last == before)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    probe.awaitTick();
     probe.stop();
-    return {seconds, worst};
+    return {seconds, probe.worstMilliseconds()};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The cost of the program's busy paths, and what a user would notice:
 // start-up time, memory over a session, and the pace of automatic firing.
 // Run with `make bench`.
+#include "learnerfiles.h"
 #include "programfixture.h"
 
 #include "experiment/experimentoperations.h"
@@ -8,7 +9,6 @@
 #include "charts/chartview.h"
 #include "results/resultswindow.h"
 #include "results/handout.h"
-#include "results/resultsreport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -374,18 +374,10 @@ Adding addAClass()
     QStringList paths;
     QRandomGenerator random(30);
     for (int learner = 0; learner < 30; ++learner) {
-        ExperimentResults results;
-        results.setLearner(QStringLiteral("Learner %1").arg(learner + 1));
-        for (int i = 0; i < 10000; ++i) {
-            int hits = 0;
-            for (int shot = 0; shot < 20; ++shot)
-                hits += random.bounded(10) == 0 ? 1 : 0;
-            results.record(20, hits);
-        }
-        QFile file(folder.filePath(QStringLiteral("learner-%1.csv").arg(learner + 1)));
-        if (!file.open(QIODevice::WriteOnly) || !ResultsReport::writeCsv(results.series(), file))
+        const QString path = folder.filePath(QStringLiteral("learner-%1.csv").arg(learner + 1));
+        if (!writeLearnerFile(path, learnerSeries(random, 20, 10000, QStringLiteral("Learner %1").arg(learner + 1))))
             return {};
-        paths << file.fileName();
+        paths << path;
     }
     ProgramFixture program(ProgramFixture::Randomness::Production);
     program.start(QStringLiteral("20"));

@@ -9,13 +9,13 @@
 // experiments at each of N = 5, 10, 20 and 50 (results-across-n<SUFFIX>.png),
 // a class of 25 pooled at N = 20 (results-class<SUFFIX>.png) and the
 // handout of both (handout<SUFFIX>.png).
+#include "learnerfiles.h"
 #include "programfixture.h"
 
 #include "l10n/translations.h"
 #include "look/designlook.h"
 #include "formkit/picturebox.h"
 #include "results/handout.h"
-#include "results/resultsreport.h"
 #include "results/resultswindow.h"
 
 #include <QAbstractButton>
@@ -82,19 +82,11 @@ int main(int argc, char *argv[])
                                "Sami", "Tom\u00e1s", "Uma", "Viktor", "Wen", "Yara", "Zoe"};
     QRandomGenerator random(25);
     for (const QString &name : names) {
-        ExperimentResults learner;
-        learner.setLearner(name);
         const int experiments = 20 + int(random.bounded(61));
-        for (int i = 0; i < experiments; ++i) {
-            int hits = 0;
-            for (int shot = 0; shot < 20; ++shot)
-                hits += random.bounded(10) == 0 ? 1 : 0;
-            learner.record(20, hits);
-        }
-        QFile file(classFolder.filePath(name + QStringLiteral(".csv")));
-        if (!file.open(QIODevice::WriteOnly) || !ResultsReport::writeCsv(learner.series(), file))
+        const QString path = classFolder.filePath(name + QStringLiteral(".csv"));
+        if (!writeLearnerFile(path, learnerSeries(random, 20, experiments, name)))
             return 1;
-        files << file.fileName();
+        files << path;
     }
     results.addResultsFiles(files);
     while (results.isReadingFiles())

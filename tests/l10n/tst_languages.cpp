@@ -1,3 +1,4 @@
+#include "mnemonics.h"
 #include "programfixture.h"
 
 #include "charts/chartview.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMap>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -96,33 +96,6 @@ QStringList wordsCut(QWidget &window)
         }
     }
     return cut;
-}
-
-// The keys of the window's mnemonics (Alt and a letter) that more than one
-// control answers to.
-QStringList sharedMnemonics(QWidget &window)
-{
-    QMap<QChar, QStringList> owners;
-    const auto add = [&owners](const QString &text, const QString &owner) {
-        const qsizetype at = QString(text).replace(QStringLiteral("&&"), QStringLiteral("__")).indexOf(u'&');
-        if (at >= 0 && at + 1 < text.size())
-            owners[text.at(at + 1).toLower()] << owner;
-    };
-    for (QWidget *w : window.findChildren<QWidget *>()) {
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            add(button->text(), button->objectName());
-        else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
-            add(label->text(), label->buddy()->objectName());
-        else if (auto *tabs = qobject_cast<QTabBar *>(w))
-            for (int i = 0; i < tabs->count(); ++i)
-                add(tabs->tabText(i), QStringLiteral("tab %1").arg(i));
-    }
-    QStringList shared;
-    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
-        if (it.value().size() > 1)
-            shared << QStringLiteral("%1: %2").arg(it.key()).arg(it.value().join(u','));
-    }
-    return shared;
 }
 
 QImage look(QWidget &window)

@@ -1,3 +1,4 @@
+#include "learnerfiles.h"
 #include "programfixture.h"
 #include "withoutpermissions.h"
 
@@ -35,20 +36,11 @@
 
 namespace {
 
-// A series of `experiments` at n, as Save writes it, from a seeded
-// generator (so that each learner's is their own, and the same at every run).
+// A learner's series at n, from a generator seeded for them.
 ExperimentResults::Series seriesOf(int n, qint64 experiments, quint32 seed, const QString &learner)
 {
-    ExperimentResults results;
-    results.setLearner(learner);
     QRandomGenerator random(seed);
-    for (qint64 i = 0; i < experiments; ++i) {
-        int hits = 0;
-        for (int shot = 0; shot < n; ++shot)
-            hits += random.bounded(10) == 0 ? 1 : 0;
-        results.record(n, hits);
-    }
-    return results.series();
+    return learnerSeries(random, n, experiments, learner);
 }
 
 QByteArray csvOf(const ExperimentResults::Series &series)

@@ -1,4 +1,5 @@
 #include "programfixture.h"
+#include "mnemonics.h"
 #include "withoutpermissions.h"
 
 #include "results/resultsreport.h"
@@ -1434,22 +1435,9 @@ void TestResults::noTwoControlsShareAMnemonic()
         shown = program.form1().resultsWindow();
     }
     QVERIFY(shown && shown->isVisible());
-    // Alt and a letter reach one control only: a second one with the same
-    // letter only takes the focus in turn, and never acts.
-    QMap<QKeySequence, QString> taken;
-    for (const QWidget *w : shown->findChildren<QWidget *>()) {
-        QString text;
-        if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-            text = button->text();
-        else if (const auto *label = qobject_cast<const QLabel *>(w); label && label->buddy())
-            text = label->text();
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (key.isEmpty())
-            continue;
-        QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("\"%1\" and \"%2\" both answer %3")
-                                                      .arg(taken.value(key), text, key.toString())));
-        taken.insert(key, text);
-    }
+    // Alt and a letter reach one control only.
+    const QStringList shared = sharedMnemonics(*shown);
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestResults)

@@ -83,9 +83,9 @@ screenshots: build
 	@LANG=ja_JP.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs -ja results-window
 	@LANG=de_DE.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen $(BUILD)/tools/shootalot_screenshots docs -de results-class
 	@$(ENGLISH) QT_QPA_PLATFORM=offscreen:configfile=tests/support/offscreen-3840x2160.json QT_SCALE_FACTOR=2 \
-	  $(BUILD)/tools/shootalot_screenshots docs -2x
+	  $(BUILD)/tools/shootalot_screenshots docs -2x main-window,plot,help-window,results-window,results-across-n
 	@$(ENGLISH) QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
-	  xvfb-run -a $(BUILD)/tools/shootalot_screenshots docs -dark
+	  xvfb-run -a $(BUILD)/tools/shootalot_screenshots docs -dark main-window,plot,help-window
 	@$(ENGLISH) bash tools/screens.sh $(BUILD)/src/app/shootalot docs
 
 # The Debian package, built as Debian builds its own: Release, with the
